@@ -1,0 +1,76 @@
+#include "ephemeris/positions.h"
+
+#include <cmath>
+
+#include "ephemeris/angles.h"
+#include "ephemeris/moon.h"
+#include "ephemeris/orbit.h"
+#include "ephemeris/sun.h"
+#include "planets/element_evaluation.h"
+#include "planets/pluto_series.h"
+
+namespace velmaris::ephem {
+namespace {
+
+using planets::OrbitBody;
+
+// Pluto's geocentric longitude drifts by 1.33 degrees per Julian century from JD 2433283
+// (1950 January 1.5). The drift is counted from the day number alone.
+double PlutoDrift(double dayNumber) noexcept {
+    return (dayNumber - 2433283) * 1.33 / 36525;
+}
+
+void Store(SkyPositions& positions, Body body, double longitudeDeg) {
+    if (!std::isfinite(longitudeDeg)) {
+        throw EphemerisError("the position of a body is not a finite number for this date");
+    }
+    At(positions, body) = longitudeDeg;
+}
+
+}  // namespace
+
+SkyPositions ComputePositions(const ChartMoment& moment) {
+    SkyPositions positions{};
+    const double dayNumber = moment.dayNumber;
+    const double dayFraction = moment.dayFraction;
+    const Centuries2000 t2000{(dayNumber - 2451545 + dayFraction - 0.5) / 36525};
+
+    Store(positions, Body::Sun,
+          NormalizeDegrees(SunLongitude(Centuries1900{moment.julianCenturies})));
+    Store(positions, Body::Moon,
+          NormalizeDegrees(MoonLongitude(Centuries1900{moment.julianCenturies})));
+
+    // Pass A: Mercury to Mars against the J2000 Earth.
+    const HelioPosition earthJ2000 =
+        SolveOrbit(planets::EvaluateInnerElements(OrbitBody::Earth, t2000));
+    for (const Body body : {Body::Mercury, Body::Venus, Body::Mars}) {
+        const auto orbitBody = static_cast<OrbitBody>(static_cast<int>(body));
+        const HelioPosition helio = SolveOrbit(planets::EvaluateInnerElements(orbitBody, t2000));
+        Store(positions, body, NormalizeDegrees(HelioToGeocentric(helio, earthJ2000)));
+    }
+
+    // Pass B: Jupiter to Pluto against the 1900 Earth.
+    const Centuries1900 t1900{(dayNumber - 2415020 + dayFraction - 0.5) / 36525};
+    const HelioPosition earth1900 =
+        SolveOrbit(planets::EvaluateOuterElements(OrbitBody::Earth, t1900).elements);
+    for (const Body body : {Body::Jupiter, Body::Saturn, Body::Uranus, Body::Neptune}) {
+        const auto orbitBody = static_cast<OrbitBody>(static_cast<int>(body));
+        const planets::OuterElements outer = planets::EvaluateOuterElements(orbitBody, t1900);
+        const HelioPosition helio = SolveOrbit(outer.elements);
+        double longitude = NormalizeDegrees(HelioToGeocentric(helio, earth1900));
+        if (body == Body::Uranus || body == Body::Neptune) {
+            longitude = longitude + outer.longitudeCorrectionDeg;
+        }
+        Store(positions, body, NormalizeDegrees(longitude));
+    }
+
+    const planets::PlutoHelio pluto = planets::PlutoSeries(t1900);
+    const HelioPosition plutoHelio{pluto.longitudeDeg, pluto.latitudeDeg, pluto.radiusAu * KmPerAU};
+    double plutoLongitude = NormalizeDegrees(HelioToGeocentric(plutoHelio, earth1900));
+    plutoLongitude = plutoLongitude + PlutoDrift(dayNumber);
+    Store(positions, Body::Pluto, NormalizeDegrees(plutoLongitude));
+
+    return positions;
+}
+
+}  // namespace velmaris::ephem
