@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything with warnings as errors and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+cmake -S . -B build-ci -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMARIS_WERROR=ON
+cmake --build build-ci -j"$(nproc)"
+QT_QPA_PLATFORM=offscreen ctest --test-dir build-ci --output-on-failure -j"$(nproc)"
