@@ -1,0 +1,68 @@
+#include "options/text_lines.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringDecoder>
+
+namespace velmaris::domain {
+
+std::optional<QByteArrayView> LineCursor::Next() {
+    const qsizetype size = text_.size();
+    if (position_ >= size) {
+        return std::nullopt;
+    }
+    const qsizetype start = position_;
+    qsizetype end = start;
+    while (end < size && text_[end] != '\r' && text_[end] != '\n') {
+        ++end;
+    }
+    position_ = end;
+    if (position_ < size) {
+        if (text_[position_] == '\r' && position_ + 1 < size && text_[position_ + 1] == '\n') {
+            position_ += 2;
+        } else {
+            position_ += 1;
+        }
+    }
+    return text_.sliced(start, end - start);
+}
+
+QString DecodeLine(QByteArrayView bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError()) {
+        return QString::fromLatin1(bytes);
+    }
+    return text;
+}
+
+std::optional<QByteArray> ReadWholeFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    QByteArray contents = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return std::nullopt;
+    }
+    return contents;
+}
+
+std::optional<QStringList> ReadTextLines(const QString& path) {
+    const std::optional<QByteArray> contents = ReadWholeFile(path);
+    if (!contents) {
+        return std::nullopt;
+    }
+    QStringList lines;
+    LineCursor cursor(*contents);
+    while (const std::optional<QByteArrayView> line = cursor.Next()) {
+        lines.append(DecodeLine(*line));
+    }
+    return lines;
+}
+
+QString DataFilePath(const QString& appFolder, const QString& name) {
+    return QDir(appFolder).filePath(name);
+}
+
+}  // namespace velmaris::domain

@@ -1,0 +1,124 @@
+#include "output/output_commands.h"
+
+#include <QDir>
+
+#include "options/text_lines.h"
+#include "output/output_files.h"
+#include "output/print_job.h"
+
+namespace velmaris::domain {
+namespace {
+
+using platform::MessageStyle;
+
+const QString kWarningTitle = QStringLiteral("Warning!");
+
+}  // namespace
+
+void OutputCommands::Save() {
+    const DataBuffer& buffer = program_.Buffer();
+    if (buffer.AllLineCount() == 0) {
+        messages_.Show(kNoDataToWriteText, kInformationTitle, MessageStyle::Exclamation);
+        return;
+    }
+    const MomentFields& chosen = program_.Chosen();
+    platform::SaveDialogRequest request;
+    request.initialFolder = program_.AppFolder();
+    request.proposedName =
+        ProposedSaveFileName(chosen.year, chosen.month, chosen.day, program_.DateOrder());
+    request.filter = kSaveFilter;
+    request.defaultSuffix = kSaveDefaultSuffix;
+    const std::optional<QString> path = dialog_.GetSaveFileName(request);
+    if (!path) {
+        return;
+    }
+    const WriteResult result =
+        WriteFileAtomically(*path, SavedBufferBytes(buffer.AllLines(), program_.Options()[11]));
+    if (!result.ok) {
+        messages_.Show(QStringLiteral("The data could not be saved to %1: %2. Any earlier file of "
+                                      "that name is unchanged.")
+                           .arg(QDir::toNativeSeparators(*path), result.error),
+                       kWarningTitle, MessageStyle::Exclamation);
+    }
+}
+
+bool OutputCommands::StagePage() {
+    const DataBuffer& buffer = program_.Buffer();
+    if (buffer.PageLineCount() == 0) {
+        return false;
+    }
+    return Stage(buffer.PageLines());
+}
+
+bool OutputCommands::StageData() {
+    const DataBuffer& buffer = program_.Buffer();
+    if (buffer.AllLineCount() == 0) {
+        messages_.Show(kNoDataToPrintText, kInformationTitle, MessageStyle::Exclamation);
+        return false;
+    }
+    return Stage(buffer.AllLines());
+}
+
+QString OutputCommands::StagingFilePath() const {
+    return DataFilePath(program_.AppFolder(), kStagingFileName);
+}
+
+bool OutputCommands::Stage(const QStringList& lines) {
+    const WriteResult result = WriteFileAtomically(StagingFilePath(), StagingFileBytes(lines));
+    if (!result.ok) {
+        messages_.Show(QStringLiteral("The file to print, %1, could not be written: %2.")
+                           .arg(QDir::toNativeSeparators(StagingFilePath()), result.error),
+                       kWarningTitle, MessageStyle::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+StagedText OutputCommands::LoadStagedText() {
+    StagedText staged = domain::LoadStagedText(StagingFilePath(), program_.Options()[12]);
+    if (!staged.readable) {
+        messages_.Show(QStringLiteral("The file to print, %1, could not be read.")
+                           .arg(QDir::toNativeSeparators(StagingFilePath())),
+                       kWarningTitle, MessageStyle::Exclamation);
+    }
+    return staged;
+}
+
+bool OutputCommands::PrintStagedText(const QString& text, bool longLineFlag) {
+    // The edited text goes back to the staging file with one more line end, and the print-out
+    // is read from what was written, so the file and the paper always agree.
+    QByteArray bytes = text.toUtf8();
+    bytes += "\r\n";
+    const WriteResult written = WriteFileAtomically(StagingFilePath(), bytes);
+    if (!written.ok) {
+        messages_.Show(QStringLiteral("The file to print, %1, could not be written: %2.")
+                           .arg(QDir::toNativeSeparators(StagingFilePath()), written.error),
+                       kWarningTitle, MessageStyle::Exclamation);
+    }
+    QStringList lines;
+    LineCursor cursor(bytes);
+    while (const std::optional<QByteArrayView> raw = cursor.Next()) {
+        lines.append(DecodeLine(*raw));
+    }
+
+    platform::PrintJob job;
+    job.fontFamily = kPrintFontFamily;
+    job.pointSize = PrintPointSize(longLineFlag);
+    job.pages = PaginateLines(lines, program_.Options()[10],
+                              printer_.LinesPerSheet(job.fontFamily, job.pointSize));
+    const platform::PrintOutcome outcome = printer_.Print(job);
+    if (!outcome.printed) {
+        messages_.Show(QStringLiteral("Nothing was printed: %1.").arg(outcome.error), kWarningTitle,
+                       MessageStyle::Exclamation);
+        return false;
+    }
+    if (!outcome.pdfPath.isEmpty()) {
+        messages_.Show(QStringLiteral("No printer is installed, so the pages were written to the "
+                                      "file %1.")
+                           .arg(QDir::toNativeSeparators(outcome.pdfPath)),
+                       kInformationTitle, MessageStyle::Information);
+    }
+    return true;
+}
+
+}  // namespace velmaris::domain

@@ -1,0 +1,119 @@
+#include "output/output_files.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cmath>
+
+#include "calendar/calendar.h"
+#include "options/text_lines.h"
+
+namespace velmaris::domain {
+namespace {
+
+const QByteArray kCrLf = QByteArrayLiteral("\r\n");
+const QByteArray kFormFeedLine = QByteArrayLiteral("\f\r\n");
+
+QString TwoDigits(int value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+}  // namespace
+
+QString ProposedSaveFileName(int year, int month, int day, int dateOrder) {
+    const QString yyyy = QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0'));
+    QString base;
+    switch (dateOrder) {
+        case 2:
+            base = yyyy + TwoDigits(month) + TwoDigits(day);
+            break;
+        case 1:
+            base = TwoDigits(day) + TwoDigits(month) + yyyy;
+            break;
+        default:
+            base = TwoDigits(month) + TwoDigits(day) + yyyy;
+            break;
+    }
+    const qsizetype blank = base.indexOf(QLatin1Char(' '));
+    if (blank >= 0 && blank < 8) {
+        return base.left(blank) + QStringLiteral(".TXT");
+    }
+    return base.left(8) + QStringLiteral(".TXT");
+}
+
+QByteArray SavedBufferBytes(const QStringList& lines, double pageLength) {
+    const double divisor = RoundHalfEven(pageLength - 1);
+    const bool pageBreaks = std::isfinite(divisor) && divisor > 0;
+    QByteArray out;
+    const qsizetype count = lines.size();
+    for (qsizetype i = 0; i <= count; ++i) {
+        if (i < count) {
+            out += lines[i].toUtf8();
+        }
+        out += kCrLf;
+        if (pageBreaks && i != 0 && std::fmod(static_cast<double>(i), divisor) == 0) {
+            out += kFormFeedLine;
+        }
+    }
+    out += kFormFeedLine;
+    return out;
+}
+
+QByteArray StagingFileBytes(const QStringList& lines) {
+    QByteArray out;
+    for (const QString& line : lines) {
+        out += line.toUtf8();
+        out += kCrLf;
+    }
+    out += kCrLf;
+    return out;
+}
+
+WriteResult WriteFileAtomically(const QString& path, const QByteArray& contents) {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        // A device or other special file cannot be replaced by renaming, and must not be: write
+        // to it in place and report what it says.
+        QFile device(path);
+        if (!device.open(QIODevice::WriteOnly) || device.write(contents) != contents.size() ||
+            !device.flush()) {
+            return {false, device.errorString()};
+        }
+        return {true, {}};
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return {false, file.errorString()};
+    }
+    if (file.write(contents) != contents.size()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return {false, error};
+    }
+    if (!file.commit()) {
+        return {false, file.errorString()};
+    }
+    return {true, {}};
+}
+
+StagedText LoadStagedText(const QString& path, double longestLine) {
+    StagedText staged;
+    const std::optional<QByteArray> bytes = ReadWholeFile(path);
+    if (!bytes) {
+        return staged;
+    }
+    staged.readable = true;
+    LineCursor cursor(*bytes);
+    while (const std::optional<QByteArrayView> raw = cursor.Next()) {
+        const QString line = DecodeLine(*raw);
+        if (line.size() > longestLine) {
+            staged.longLineFlag = true;
+        }
+        staged.text += line;
+        staged.text += QStringLiteral("\r\n");
+    }
+    return staged;
+}
+
+}  // namespace velmaris::domain

@@ -1,0 +1,69 @@
+#include "report/interpretation_file.h"
+
+#include "options/text_lines.h"
+#include "report/name_tables.h"
+
+namespace velmaris::domain {
+namespace {
+
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+}  // namespace
+
+QString InterpretationFileName(int body) {
+    return Latin1(PlanetNames.at(static_cast<std::size_t>(body))) + QStringLiteral(".TXT");
+}
+
+bool IsKeyLine(QByteArrayView line, QByteArrayView key) {
+    qsizetype start = 0;
+    while (start < line.size() && line[start] == ' ') {
+        ++start;
+    }
+    if (line.size() - start != key.size()) {
+        return false;
+    }
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        if (AsciiLower(line[start + i]) != AsciiLower(key[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<QStringList> FindInterpretation(QByteArrayView fileText, QByteArrayView key) {
+    LineCursor cursor(fileText);
+    int emptyLines = 0;
+    while (const std::optional<QByteArrayView> line = cursor.Next()) {
+        if (line->isEmpty()) {
+            if (++emptyLines >= kEmptyLinesEndingSearch) {
+                return std::nullopt;
+            }
+            continue;
+        }
+        emptyLines = 0;
+        if (!IsKeyLine(*line, key)) {
+            continue;
+        }
+        QStringList paragraph;
+        while (const std::optional<QByteArrayView> text = cursor.Next()) {
+            if (text->isEmpty()) {
+                break;
+            }
+            paragraph.append(DecodeLine(*text));
+        }
+        return paragraph;
+    }
+    return std::nullopt;
+}
+
+std::optional<QStringList> LookUpInterpretation(const QString& path, QByteArrayView key) {
+    const std::optional<QByteArray> contents = ReadWholeFile(path);
+    if (!contents) {
+        return std::nullopt;
+    }
+    return FindInterpretation(*contents, key);
+}
+
+}  // namespace velmaris::domain

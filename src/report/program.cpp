@@ -1,0 +1,125 @@
+#include "report/program.h"
+
+#include "options/options_file.h"
+
+#include <utility>
+
+namespace velmaris::domain {
+
+Program::Program(ProgramServices services)
+    : services_(std::move(services)), buffer_(services_.messages) {}
+
+void Program::StartUp() {
+    LoadSettings();
+    ComputeFirstReport();
+}
+
+void Program::ReadOptions() {
+    const OptionsRead read = ReadOptionsFile(services_.appFolder, optionValues_);
+    if (!read.opened) {
+        services_.messages.Show(
+            QStringLiteral("The options file OPTIONS.OPT cannot be read from %1. Every option "
+                           "stays at its present value (0 at start-up).")
+                .arg(services_.appFolder),
+            kOptionsUnreadableTitle, platform::MessageStyle::Exclamation);
+    } else if (!read.problems.isEmpty()) {
+        services_.messages.Show(read.problems.join(QLatin1Char('\n')), kOptionsUnreadableTitle,
+                                platform::MessageStyle::Exclamation);
+    }
+    captionPrefix_ = SetCaptionPrefix();
+}
+
+void Program::LoadSettings() {
+    ReadOptions();
+    windowSettings_ = ReadWindowSettings(services_.appFolder);
+    dateOrder_ = services_.regional.DateOrder();
+    timeOrder_ = services_.regional.TimeOrder();
+    locale_ = services_.regional.Locale();
+}
+
+void Program::ReReadOptions() {
+    ReadOptions();
+}
+
+void Program::ComputeFirstReport() {
+    buffer_.Reset();
+
+    const NatalLoad natal = LoadNatalDateTime(optionValues_);
+    natal_ = natal.natal;
+    if (!natal.problems.isEmpty()) {
+        services_.messages.Show(natal.problems.join(QLatin1Char('\n')), kOptionsUnreadableTitle,
+                                platform::MessageStyle::Exclamation);
+    }
+    present_ = LoadPresentDateTime(services_.clock.Now(), dateOrder_, optionValues_[9], locale_);
+    report_.dateText = present_.dateText;
+    chosenDateText_ = present_.dateText;
+
+    const ephem::ChartMoment natalMoment = ComputeChartMoment(natal_);
+    try {
+        report_.natalPositions = services_.positions(natalMoment);
+    } catch (const ephem::EphemerisError&) {
+        report_.natalPositions = ephem::SkyPositions{};
+        services_.messages.Show(
+            QStringLiteral("The natal positions cannot be computed from the birth date in "
+                           "OPTIONS.OPT. Please check the birth date and start the program "
+                           "again."),
+            QStringLiteral("Warning!"), platform::MessageStyle::Exclamation);
+    }
+
+    const ephem::ChartMoment chosenMoment = ComputeChartMoment(present_.chosen);
+    report_.nextReportDay = chosenMoment.dayNumber;
+    report_.dayFraction = chosenMoment.dayFraction;
+
+    // WriteReport computes the positions of the reported day itself, so the sky of the present
+    // moment is not computed a second time here.
+    WritePage();
+}
+
+void Program::WritePage() {
+    buffer_.ClearDataBuffer();
+    const ReportSettings settings{services_.appFolder, optionValues_[1], dateOrder_, locale_,
+                                  present_.moment.time()};
+    WriteReport(report_, settings, buffer_, services_.messages, services_.positions);
+    buffer_.ShowDataBuffer(services_.textArea);
+}
+
+void Program::Forward() {
+    WritePage();
+}
+
+void Program::Backward() {
+    report_.nextReportDay = report_.nextReportDay - 2;
+    WritePage();
+}
+
+bool Program::AcceptNewDate(const QString& month, const QString& day, const QString& year) {
+    const NewDateCheck check = ValidateNewDate(month, day, year);
+    if (!check.dayNumber) {
+        services_.messages.Show(check.message, QStringLiteral("Warning!"),
+                                platform::MessageStyle::Exclamation);
+        return false;
+    }
+    report_.nextReportDay = *check.dayNumber;
+    return true;
+}
+
+void Program::NewDate() {
+    WritePage();
+}
+
+NewDateFields Program::NewDateStartFields() const {
+    return NewDateFieldsFor(report_.nextReportDay);
+}
+
+bool Program::SaveWindowSettings(const WindowSettings& settings) {
+    if (WriteWindowSettings(services_.appFolder, settings)) {
+        return true;
+    }
+    services_.messages.Show(
+        QStringLiteral("The window settings cannot be written to VELMARIS.INI in %1.")
+            .arg(services_.appFolder),
+        QStringLiteral("Warning!"), platform::MessageStyle::Exclamation);
+    return false;
+}
+
+}  // namespace velmaris::domain

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "buffer/data_buffer.h"
+#include "calendar/moment_fields.h"
+#include "calendar/new_date.h"
+#include "ephemeris/positions.h"
+#include "options/window_settings.h"
+#include "platform/clock.h"
+#include "platform/message_boxes.h"
+#include "platform/regional_settings.h"
+#include "platform/text_area.h"
+#include "report/report_writer.h"
+
+#include <QLocale>
+#include <QString>
+
+namespace velmaris::domain {
+
+// The services the program's state works through; the windows supply the real ones, tests
+// fakes. They must outlive the Program.
+struct ProgramServices {
+    platform::Clock& clock;
+    platform::RegionalSettings& regional;
+    platform::MessageBoxes& messages;
+    platform::TextArea& textArea;
+    QString appFolder;                                   // holds every data file
+    PositionSource positions = ephem::ComputePositions;  // fixed positions in tests
+};
+
+inline const QString kOptionsUnreadableTitle = QStringLiteral("Warning!");
+
+// The state of one run of the program and the operations the main window forwards to it:
+// start-up, the day commands and the buffer commands. Nothing here shows a window; messages go
+// through the message-box service and pages to the text area.
+class Program {
+  public:
+    explicit Program(ProgramServices services);
+
+    // Start-up without the windows: LoadSettings, then ComputeFirstReport.
+    void StartUp();
+    // Reads the options file (caption prefix too), the window settings and the regional order.
+    void LoadSettings();
+    // Empties the buffer, loads the natal and present moments, computes the natal positions and
+    // those of the present, and writes and shows the first page.
+    void ComputeFirstReport();
+
+    // Forward: the page of NextReportDay.
+    void Forward();
+    // Backward: the page of the day before the one last reported.
+    void Backward();
+    // New Date, OK button: sets NextReportDay from the fields and returns true; otherwise shows
+    // why the fields were refused, leaves NextReportDay as it was and returns false.
+    bool AcceptNewDate(const QString& month, const QString& day, const QString& year);
+    // New Date, after the dialog has closed (by OK or otherwise): the page of NextReportDay.
+    void NewDate();
+    // Texts the New Date fields start with: the date of NextReportDay.
+    [[nodiscard]] NewDateFields NewDateStartFields() const;
+
+    // "Clear all data".
+    void ClearAllData() { buffer_.ClearAllData(); }
+    // Re-shows the page (after a font change); see DataBuffer::ShowDataBuffer.
+    bool ShowDataBuffer() { return buffer_.ShowDataBuffer(services_.textArea); }
+    // Reads the options file again after the options editor has written it.
+    void ReReadOptions();
+    // Writes the settings file; on failure says so in a message and returns false.
+    bool SaveWindowSettings(const WindowSettings& settings);
+
+    [[nodiscard]] DataBuffer& Buffer() { return buffer_; }
+    [[nodiscard]] const DataBuffer& Buffer() const { return buffer_; }
+    [[nodiscard]] const QString& AppFolder() const { return services_.appFolder; }
+    [[nodiscard]] const OptionValues& Options() const { return optionValues_; }
+    [[nodiscard]] const QString& CaptionPrefix() const { return captionPrefix_; }
+    [[nodiscard]] const WindowSettings& InitialWindowSettings() const { return windowSettings_; }
+    [[nodiscard]] int DateOrder() const { return dateOrder_; }
+    [[nodiscard]] int TimeOrder() const { return timeOrder_; }
+    [[nodiscard]] const QLocale& Locale() const { return locale_; }
+    [[nodiscard]] const MomentFields& Natal() const { return natal_; }
+    [[nodiscard]] const MomentFields& Chosen() const { return present_.chosen; }
+    [[nodiscard]] const QString& PresentMomentText() const { return present_.presentMomentText; }
+    [[nodiscard]] const QString& ChosenDateText() const { return chosenDateText_; }
+    [[nodiscard]] const QString& DateText() const { return report_.dateText; }
+    [[nodiscard]] double NextReportDay() const { return report_.nextReportDay; }
+    [[nodiscard]] double DayFraction() const { return report_.dayFraction; }
+    [[nodiscard]] const ephem::SkyPositions& NatalPositions() const {
+        return report_.natalPositions;
+    }
+    [[nodiscard]] const ephem::SkyPositions& SkyPositions() const { return report_.skyPositions; }
+
+  private:
+    void ReadOptions();
+    void WritePage();
+
+    ProgramServices services_;
+    DataBuffer buffer_;
+    OptionValues optionValues_{};
+    QString captionPrefix_;
+    WindowSettings windowSettings_;
+    int dateOrder_ = 0;
+    int timeOrder_ = 0;
+    QLocale locale_ = QLocale::c();
+    MomentFields natal_;
+    PresentMoment present_;
+    QString chosenDateText_;
+    ReportState report_;
+};
+
+}  // namespace velmaris::domain

@@ -1,0 +1,138 @@
+#include "report/report_writer.h"
+
+#include "calendar/calendar.h"
+#include "calendar/moment_fields.h"
+#include "options/text_lines.h"
+#include "report/aspect.h"
+#include "report/interpretation_file.h"
+#include "report/name_tables.h"
+
+#include <QDate>
+
+#include <cmath>
+
+namespace velmaris::domain {
+namespace {
+
+double Int(double x) {
+    return std::floor(x);
+}
+
+QString TwoDigits(int value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+// Weekday, day, month name and year of a day number in the locale's language.
+QString LongDateText(double dayNumber, const QString& dateText, const QLocale& locale) {
+    const GregorianDate date = GregorianDateFromDayNumber(dayNumber);
+    // QDate has no year 0: astronomical year 0 is 1 BC, which QDate calls -1.
+    if (std::fabs(date.year) < 1e6) {
+        const int year = static_cast<int>(date.year);
+        const QDate qdate(year <= 0 ? year - 1 : year, date.month, date.day);
+        if (qdate.isValid()) {
+            return locale.toString(qdate, QStringLiteral("dddd, dd MMM yyyy"));
+        }
+    }
+    return dateText;
+}
+
+QByteArray KeyOf(int transiting, int aspect, int natal) {
+    QByteArray key;
+    key.reserve(32);
+    const std::string_view first = PlanetNames.at(static_cast<std::size_t>(transiting));
+    const std::string_view name = AspectName(aspect);
+    const std::string_view second = PlanetNames.at(static_cast<std::size_t>(natal));
+    key.append(first.data(), static_cast<qsizetype>(first.size()));
+    key.append(' ');
+    key.append(name.data(), static_cast<qsizetype>(name.size()));
+    key.append(' ');
+    key.append(second.data(), static_cast<qsizetype>(second.size()));
+    return key;
+}
+
+}  // namespace
+
+QString FormatLongitude(double longitudeDeg) {
+    double l = std::isfinite(longitudeDeg) ? longitudeDeg : 0;
+    if (l < 0 || l >= 360) {
+        l -= 360 * Int(l / 360);
+        if (l >= 360) {
+            l = 0;
+        }
+    }
+    const double d = Int(l);
+    const int sign = static_cast<int>(Int(d / 30)) + 1;
+    const int degree = static_cast<int>(Int(RoundHundredths((d / 30 - Int(d / 30)) * 30)));
+    int minutes = static_cast<int>(Int((l - d) * 60 + 0.5));
+    if (minutes >= 60) {
+        minutes = 59;
+    }
+    return TwoDigits(degree) + QLatin1Char(' ') + Latin1(SignCode(sign)) + QLatin1Char(' ') +
+           TwoDigits(minutes);
+}
+
+void WriteReport(ReportState& state, const ReportSettings& settings, DataBuffer& buffer,
+                 platform::MessageBoxes& messages, const PositionSource& positions) {
+    buffer.AppendBlankLine();
+    buffer.AppendBufferLine(kReportHeading);
+    buffer.AppendBlankLine();
+
+    state.dateText = DayNumberToDateText(state.nextReportDay, settings.dateOrder);
+    bool computed = true;
+    try {
+        state.skyPositions =
+            positions(ephem::MakeChartMoment(state.nextReportDay, state.dayFraction));
+    } catch (const ephem::EphemerisError&) {
+        computed = false;
+    }
+
+    buffer.AppendBufferLine(QStringLiteral("     ") +
+                            LongDateText(state.nextReportDay, state.dateText, settings.locale) +
+                            QStringLiteral(" at ") + TwelveHourClockText(settings.presentClock));
+    buffer.AppendBlankLine();
+
+    if (!computed) {
+        buffer.AppendBufferLine(kNoPositionsLine);
+        messages.Show(QStringLiteral("The positions of the planets cannot be computed for %1. "
+                                     "Please choose a date nearer to the present.")
+                          .arg(state.dateText),
+                      QStringLiteral("Warning!"), platform::MessageStyle::Exclamation);
+    } else {
+        bool anyAspect = false;
+        for (int t = ephem::kFirstBody; t <= 9; ++t) {
+            for (int n = ephem::kFirstBody; n <= ephem::kLastBody; ++n) {
+                const double separation =
+                    std::fabs(state.skyPositions[static_cast<std::size_t>(t)] -
+                              state.natalPositions[static_cast<std::size_t>(n)]);
+                const Aspect aspect = FindAspect(separation, settings.orbDeg);
+                if (aspect.index == kNoAspect || aspect.index > kQuincunx) {
+                    continue;
+                }
+                const QByteArray key = KeyOf(t, aspect.index, n);
+                const std::optional<QStringList> paragraph = LookUpInterpretation(
+                    DataFilePath(settings.appFolder, InterpretationFileName(t)), key);
+                if (!paragraph) {
+                    continue;
+                }
+                buffer.AppendBufferLine(
+                    QStringLiteral("     ") + QString::fromLatin1(key) + QStringLiteral(" (") +
+                    QString::number(std::fabs(aspect.deviation), 'f', 1) +
+                    QStringLiteral(" degree) - ") +
+                    Latin1(PlanetNames[static_cast<std::size_t>(t)]) + QStringLiteral(" at ") +
+                    FormatLongitude(state.skyPositions[static_cast<std::size_t>(t)]));
+                anyAspect = true;
+                for (const QString& line : *paragraph) {
+                    buffer.AppendBufferLine(line);
+                }
+                buffer.AppendBlankLine();
+            }
+        }
+        if (!anyAspect) {
+            buffer.AppendBufferLine(kNoAspectsLine);
+        }
+    }
+    state.nextReportDay = state.nextReportDay + 1;
+    buffer.AppendBlankLine();
+}
+
+}  // namespace velmaris::domain

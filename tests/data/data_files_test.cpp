@@ -1,0 +1,143 @@
+// Checks the files that lie beside the program: the interpretation files hold every key the
+// report can look up, found by the program's own lookup, in the layout the lookup relies on;
+// the options file and its master copy read as sensible values; the help topics fit the page.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+
+#include "options/options_file.h"
+#include "options/text_lines.h"
+#include "report/interpretation_file.h"
+#include "report/name_tables.h"
+
+namespace velmaris::domain {
+namespace {
+
+const QString kDataDir = QStringLiteral(VELMARIS_DATA_DIR);
+
+// The aspects FindAspect can produce, by index.
+constexpr int kReportedAspects[] = {2, 3, 4, 5, 6, 8, 9, 10, 11};
+
+QByteArray ReadData(const QString& name) {
+    QFile file(QDir(kDataDir).filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+    return file.readAll();
+}
+
+// Splits on CR LF only, checking that no other line end is present.
+QList<QByteArray> CrLfLines(const QByteArray& bytes, const QString& name) {
+    EXPECT_TRUE(bytes.endsWith("\r\n")) << name.toStdString();
+    QList<QByteArray> lines = bytes.split('\n');
+    lines.removeLast();  // after the final line end
+    for (QByteArray& line : lines) {
+        EXPECT_TRUE(line.endsWith('\r')) << name.toStdString() << ": a line without CR LF";
+        line.chop(1);
+        EXPECT_FALSE(line.contains('\r')) << name.toStdString() << ": a CR inside a line";
+    }
+    return lines;
+}
+
+void ExpectPlainAscii(const QByteArray& bytes, const QString& name) {
+    for (const char c : bytes) {
+        const auto u = static_cast<unsigned char>(c);
+        ASSERT_TRUE(u == '\r' || u == '\n' || (u >= 0x20 && u < 0x7f))
+            << name.toStdString() << ": character " << int(u);
+    }
+}
+
+QString Key(int transiting, int aspect, int natal) {
+    return Latin1(PlanetNames[transiting]) + QLatin1Char(' ') + Latin1(AspectName(aspect)) +
+           QLatin1Char(' ') + Latin1(PlanetNames[natal]);
+}
+
+TEST(InterpretationFilesTest, EveryKeyIsFoundOnceWithAParagraph) {
+    QSet<QString> paragraphs;
+    for (int t = 1; t <= 9; ++t) {
+        const QString name = InterpretationFileName(t);
+        SCOPED_TRACE(name.toStdString());
+        const QByteArray bytes = ReadData(name);
+        ExpectPlainAscii(bytes, name);
+        const QList<QByteArray> lines = CrLfLines(bytes, name);
+
+        QSet<QString> keyLines;
+        int emptyRun = 0;
+        for (const QByteArray& line : lines) {
+            emptyRun = line.isEmpty() ? emptyRun + 1 : 0;
+            ASSERT_LT(emptyRun, kEmptyLinesEndingSearch);
+            EXPECT_LE(line.size(), 72) << line.constData();
+            EXPECT_FALSE(line.endsWith(' ')) << "trailing blank: " << line.constData();
+            if (line.startsWith(PlanetNames[t].data()) && line.count(' ') == 2 &&
+                !line.contains(' ' + QByteArray(" "))) {
+                EXPECT_FALSE(keyLines.contains(QString::fromLatin1(line))) << line.constData();
+                keyLines.insert(QString::fromLatin1(line));
+            }
+        }
+        EXPECT_EQ(keyLines.size(), 90);
+
+        for (int n = 1; n <= 10; ++n) {
+            for (const int aspect : kReportedAspects) {
+                const QString key = Key(t, aspect, n);
+                SCOPED_TRACE(key.toStdString());
+                EXPECT_TRUE(keyLines.contains(key));
+                const std::optional<QStringList> paragraph =
+                    FindInterpretation(bytes, key.toLatin1());
+                ASSERT_TRUE(paragraph.has_value());
+                EXPECT_GE(paragraph->size(), 3);
+                EXPECT_LE(paragraph->size(), 6);
+                const QString text = paragraph->join(QLatin1Char('\n'));
+                EXPECT_FALSE(paragraphs.contains(text)) << "paragraph used twice";
+                paragraphs.insert(text);
+            }
+        }
+    }
+    EXPECT_EQ(paragraphs.size(), 810);
+}
+
+TEST(OptionsFilesTest, OptionsAndMasterCopyAreIdenticalAndSensible) {
+    EXPECT_EQ(ReadData(QStringLiteral("OPTIONS.OPT")), ReadData(QStringLiteral("OPTIONS.MAS")));
+    const QByteArray bytes = ReadData(QStringLiteral("OPTIONS.OPT"));
+    ExpectPlainAscii(bytes, QStringLiteral("OPTIONS.OPT"));
+    const QList<QByteArray> lines = CrLfLines(bytes, QStringLiteral("OPTIONS.OPT"));
+    ASSERT_GT(lines.size(), 13);
+    EXPECT_TRUE(lines[12].isEmpty()) << "twelve values, then an empty line";
+
+    OptionValues values{};
+    const OptionsRead read = ReadOptionsFile(kDataDir, values);
+    ASSERT_TRUE(read.opened);
+    EXPECT_TRUE(read.problems.isEmpty());
+    EXPECT_GE(values[1], 1.0f);  // an orb for a daily report
+    EXPECT_LE(values[1], 2.0f);
+    EXPECT_GE(values[2], 1.0f);
+    EXPECT_LE(values[2], 12.0f);
+    EXPECT_GE(values[3], 1.0f);
+    EXPECT_LE(values[3], 31.0f);
+    EXPECT_GE(values[4], 1000.0f);
+    EXPECT_GE(values[5], 1.0f);
+    EXPECT_LE(values[5], 12.0f);
+    EXPECT_LT(values[6], 60.0f);
+    EXPECT_EQ(values[10], 60.0f);
+    EXPECT_EQ(values[11], 61.0f);
+    EXPECT_GT(values[12], 60.0f);
+}
+
+TEST(HelpTopicsTest, PlainTextThatFitsThePage) {
+    const char* const topics[] = {"VELMARIS.HLP", "OPTIONS.HLP", "PRNTFILE.HLP",
+                                  "INTERPS.HLP",  "HINTS.HLP",   "REVISION.HLP",
+                                  "PHILO.HLP",    "LICENSE.HLP", "UPGRADES.HLP"};
+    for (const char* topic : topics) {
+        const QString name = QString::fromLatin1(topic);
+        SCOPED_TRACE(topic);
+        const QByteArray bytes = ReadData(name);
+        ExpectPlainAscii(bytes, name);
+        const QList<QByteArray> lines = CrLfLines(bytes, name);
+        EXPECT_GT(lines.size(), 10);
+        for (const QByteArray& line : lines) {
+            EXPECT_LE(line.size(), 78) << line.constData();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace velmaris::domain

@@ -1,0 +1,147 @@
+#include "output/output_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "output/print_job.h"
+#include "support/fakes.h"
+#include "support/output_fakes.h"
+
+namespace velmaris::domain {
+namespace {
+
+using testing::DataFolder;
+using testing::FixedClock;
+using testing::FixedRegional;
+using testing::RecordingMessages;
+using testing::RecordingPrinter;
+using testing::RecordingTextArea;
+using testing::ScriptedFileDialog;
+
+// Orb 2, a natal chart, clock zone 0, 3 lines per printed page, 4 per saved page, lines of
+// up to 10 characters at the larger size.
+const QByteArray kOptions =
+    "2\r\n6\r\n21\r\n1990\r\n2\r\n45\r\n1\r\n5\r\n0\r\n3\r\n4\r\n10\r\n\r\nnotes\r\n";
+
+class OutputCommandsTest : public ::testing::Test {
+  protected:
+    OutputCommandsTest()
+        : clock_(QDateTime(QDate(2026, 12, 4), QTime(22, 15, 30))),
+          regional_(1, 1),
+          program_(ProgramServices{clock_, regional_, messages_, textArea_, folder_.Path()}),
+          commands_(program_, messages_, dialog_, printer_) {
+        folder_.Write(QStringLiteral("OPTIONS.OPT"), kOptions);
+        program_.StartUp();
+        messages_.shown.clear();
+    }
+
+    DataFolder folder_;
+    FixedClock clock_;
+    FixedRegional regional_;
+    RecordingMessages messages_;
+    RecordingTextArea textArea_;
+    Program program_;
+    ScriptedFileDialog dialog_;
+    RecordingPrinter printer_;
+    OutputCommands commands_;
+};
+
+TEST_F(OutputCommandsTest, SaveWritesTheWholeBufferUnderTheChosenName) {
+    dialog_.nextAnswer = folder_.FilePath(QStringLiteral("OUT.TXT"));
+    commands_.Save();
+    ASSERT_EQ(dialog_.requests.size(), 1u);
+    const platform::SaveDialogRequest& request = dialog_.requests.front();
+    EXPECT_EQ(request.proposedName, QStringLiteral("04122026.TXT"));  // day/month/year order
+    EXPECT_EQ(request.initialFolder, folder_.Path());
+    EXPECT_EQ(request.defaultSuffix, QStringLiteral("TXT"));
+    EXPECT_EQ(folder_.Read(QStringLiteral("OUT.TXT")),
+              SavedBufferBytes(program_.Buffer().AllLines(), 4));
+    EXPECT_TRUE(messages_.shown.empty());
+}
+
+TEST_F(OutputCommandsTest, SaveOfAnEmptyBufferSaysSoAndAsksNothing) {
+    program_.Buffer().ClearAllData();
+    messages_.shown.clear();
+    commands_.Save();
+    EXPECT_TRUE(dialog_.requests.empty());
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].text, QStringLiteral("No data to write to file."));
+    EXPECT_EQ(messages_.shown[0].title, QStringLiteral("Information"));
+    EXPECT_EQ(messages_.shown[0].style, platform::MessageStyle::Exclamation);
+}
+
+TEST_F(OutputCommandsTest, CancelIsQuietAndAFailedWriteNamesTheFile) {
+    commands_.Save();  // no answer queued: cancelled
+    EXPECT_TRUE(messages_.shown.empty());
+
+    dialog_.nextAnswer = folder_.FilePath(QStringLiteral("missing/OUT.TXT"));
+    commands_.Save();
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_TRUE(messages_.shown[0].text.contains(QStringLiteral("OUT.TXT")));
+}
+
+TEST_F(OutputCommandsTest, PrintDataStagesEveryLineAndPrintPageOnlyThePage) {
+    const QStringList page = program_.Buffer().PageLines();
+    program_.Forward();
+    ASSERT_TRUE(commands_.StageData());
+    EXPECT_EQ(folder_.Read(QStringLiteral("PRNTFILE.XXX")),
+              StagingFileBytes(program_.Buffer().AllLines()));
+    ASSERT_TRUE(commands_.StagePage());
+    EXPECT_EQ(folder_.Read(QStringLiteral("PRNTFILE.XXX")),
+              StagingFileBytes(program_.Buffer().PageLines()));
+    EXPECT_NE(program_.Buffer().PageLines(), page);
+}
+
+TEST_F(OutputCommandsTest, AfterClearAllDataOnlyThePageCanBePrinted) {
+    program_.Buffer().ClearAllData();
+    messages_.shown.clear();
+    EXPECT_FALSE(commands_.StageData());
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].text, QStringLiteral("No data to print."));
+    EXPECT_TRUE(commands_.StagePage());
+}
+
+TEST_F(OutputCommandsTest, EditedTextIsWrittenBackAndPrintedInPages) {
+    ASSERT_TRUE(commands_.StagePage());
+    const QString edited = QStringLiteral("one\r\ntwo\r\nthree\r\nfour\r\n");
+    ASSERT_TRUE(commands_.PrintStagedText(edited, false));
+    EXPECT_EQ(folder_.Read(QStringLiteral("PRNTFILE.XXX")),
+              QByteArray("one\r\ntwo\r\nthree\r\nfour\r\n\r\n"));
+    ASSERT_EQ(printer_.jobs.size(), 1u);
+    const platform::PrintJob& job = printer_.jobs.front();
+    EXPECT_EQ(job.pointSize, 12);
+    EXPECT_EQ(job.fontFamily, QStringLiteral("Courier New"));
+    // Three lines per page; the empty line the write-back adds is printed too.
+    EXPECT_EQ(job.pages, (QList<QStringList>{{"one", "two", "three"}, {"four", ""}}));
+}
+
+TEST_F(OutputCommandsTest, LongLinesPrintSmallerAndAFullSheetStartsANewPage) {
+    printer_.linesPerSheetAt10 = 2;
+    ASSERT_TRUE(commands_.PrintStagedText(QStringLiteral("a\r\nb\r\nc"), true));
+    const platform::PrintJob& job = printer_.jobs.front();
+    EXPECT_EQ(job.pointSize, 10);
+    EXPECT_EQ(job.pages, (QList<QStringList>{{"a", "b"}, {"c"}}));
+}
+
+TEST_F(OutputCommandsTest, PrintingToAFileInsteadOfAPrinterIsTold) {
+    printer_.outcome = {true, folder_.FilePath(QStringLiteral("print.pdf")), {}};
+    ASSERT_TRUE(commands_.PrintStagedText(QStringLiteral("x"), false));
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_TRUE(messages_.shown[0].text.contains(QStringLiteral("print.pdf")));
+
+    printer_.outcome = {false, {}, QStringLiteral("the printer is out of paper")};
+    messages_.shown.clear();
+    EXPECT_FALSE(commands_.PrintStagedText(QStringLiteral("x"), false));
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_TRUE(messages_.shown[0].text.contains(QStringLiteral("out of paper")));
+}
+
+TEST_F(OutputCommandsTest, AMissingStagingFileIsReported) {
+    const StagedText staged = commands_.LoadStagedText();
+    EXPECT_FALSE(staged.readable);
+    EXPECT_TRUE(staged.text.isEmpty());
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_TRUE(messages_.shown[0].text.contains(QStringLiteral("PRNTFILE.XXX")));
+}
+
+}  // namespace
+}  // namespace velmaris::domain
