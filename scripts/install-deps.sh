@@ -3,11 +3,12 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config clang libclang-rt-14-dev
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libswe-dev
   fonts-liberation xvfb xauth
+  cups printer-driver-cups-pdf poppler-utils
 )
 
 missing=()

@@ -5,8 +5,8 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
-if [ -x build/src/velmaris ]; then
-  exec build/src/velmaris
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  # No desktop here: print today's report page instead of opening the window.
+  exec build/src/velmaris --report
 fi
-# Without the window, show today's positions from the ephemeris tool.
-echo "$(( $(date -u +%s) / 86400 + 2440588 )) 0.5" | build/tools/velmaris-ephemeris
+exec build/src/velmaris

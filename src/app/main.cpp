@@ -1,0 +1,79 @@
+#include "app/main_window.h"
+#include "app/report_command.h"
+#include "app/screenshots.h"
+#include "app/start_up.h"
+#include "platform/program_folder.h"
+#include "platform/qt/qt_message_boxes.h"
+#include "platform/qt/qt_text_area.h"
+#include "platform/qt/screen_metrics.h"
+#include "platform/qt/single_copy_lock.h"
+#include "report/program.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+using namespace velmaris;
+
+// velmaris --report [YYYY-MM-DD]: the page on standard output, no window, no display needed.
+int ReportMain(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    QStringList arguments = QCoreApplication::arguments().mid(2);
+    platform::SystemClock clock;
+    platform::LocaleRegionalSettings regional;
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return app::RunReport(arguments, {clock, regional, platform::ProgramFolder()}, out, err);
+}
+
+// The windowed program; with "--screenshot FOLDER" it saves pictures of its windows and ends.
+int WindowMain(int argc, char** argv) {
+    QApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    const qsizetype screenshotAt = arguments.indexOf(QStringLiteral("--screenshot"));
+    const QString screenshotFolder = screenshotAt >= 0 && screenshotAt + 1 < arguments.size()
+                                         ? arguments[screenshotAt + 1]
+                                         : QString();
+
+    const QString folder = platform::ProgramFolder();
+    platform::QtMessageBoxes messages;
+    platform::SingleCopyLock lock(folder);
+    if (!lock.TryAcquire()) {
+        messages.Show(app::kSecondCopyText, app::kSecondCopyTitle,
+                      platform::MessageStyle::Critical);
+        return 1;
+    }
+
+    platform::SystemClock clock;
+    platform::LocaleRegionalSettings regional;
+    platform::QtTextArea textArea;
+    platform::QtScreenMetrics screen;
+    platform::QtFontCatalog fonts;
+    domain::Program program({clock, regional, messages, textArea, folder});
+    const app::MainWindowServices services{program, clock, messages, textArea, screen, fonts};
+    app::MainWindow window(services);
+    messages.SetParent(&window);
+    window.StartUp();
+    window.show();
+    if (screenshotAt >= 0) {
+        window.UpdateCaption();
+        const bool saved = app::SaveScreenshots(
+            window, services, screenshotFolder.isEmpty() ? QStringLiteral(".") : screenshotFolder);
+        return saved ? 0 : 1;
+    }
+    return application.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 2 && std::strcmp(argv[1], "--report") == 0) {
+        return ReportMain(argc, argv);
+    }
+    return WindowMain(argc, argv);
+}

@@ -1,0 +1,391 @@
+#include "app/main_window.h"
+
+#include "app/print_review_window.h"
+#include "output/output_commands.h"
+#include "platform/qt/qt_file_dialog.h"
+#include "platform/qt/qt_printer.h"
+
+#include "app/about_window.h"
+#include "app/caption.h"
+#include "app/new_date_dialog.h"
+#include "app/options_window.h"
+#include "app/start_up.h"
+#include "help/help_topic.h"
+#include "options/options_editor.h"
+#include "platform/qt/busy_pointer.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+#include <exception>
+
+namespace velmaris::app {
+namespace {
+
+constexpr int kCaptionIntervalMs = 1000;
+
+}  // namespace
+
+MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
+    : QMainWindow(parent), services_(services) {
+    setObjectName(QStringLiteral("VELMARIS"));
+    setWindowTitle(kCaptionBeforeFirstTick);
+
+    text1_ = new QPlainTextEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    // The page is output only: nothing typed here would ever be kept.
+    text1_->setReadOnly(true);
+    text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setCentralWidget(text1_);
+    services_.textArea.Attach(text1_, this);
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(kCaptionIntervalMs);
+    connect(timer1_, &QTimer::timeout, this, &MainWindow::UpdateCaption);
+
+    output_ = services_.output;
+    if (output_ == nullptr) {
+        fileDialog_ = std::make_unique<platform::QtFileDialog>(this);
+        printer_ = std::make_unique<platform::QtPrinter>(services_.program.AppFolder());
+        ownOutput_ = std::make_unique<domain::OutputCommands>(services_.program, services_.messages,
+                                                              *fileDialog_, *printer_);
+        output_ = ownOutput_.get();
+    }
+
+    createActions();
+}
+
+MainWindow::~MainWindow() = default;
+
+QAction* MainWindow::addItem(QMenu* menu, const char* name, const QString& caption, int key) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    if (key != 0) {
+        action->setShortcut(QKeySequence(key));
+    }
+    return action;
+}
+
+void MainWindow::createActions() {
+    QMenuBar* bar = menuBar();
+    const auto menu = [bar](const char* name, const QString& caption) {
+        QMenu* m = bar->addMenu(caption);
+        m->setObjectName(QLatin1String(name));
+        m->menuAction()->setObjectName(QLatin1String(name));
+        return m;
+    };
+    const auto separator = [](QMenu* m, const char* name) {
+        m->addSeparator()->setObjectName(QLatin1String(name));
+    };
+    const auto barItem = [this, bar](const char* name, const QString& caption) {
+        QAction* action = bar->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        action->setParent(this);
+        return action;
+    };
+
+    QMenu* file = menu("mnuFile", QStringLiteral("&File"));
+    connect(addItem(file, "mnuFileSave", QStringLiteral("&Save"), Qt::Key_F5), &QAction::triggered,
+            this, &MainWindow::save);
+    connect(addItem(file, "mnuFileSaveAs", QStringLiteral("Save &As"), Qt::Key_F6),
+            &QAction::triggered, this, &MainWindow::saveAs);
+    separator(file, "mnuSplit1");
+    connect(addItem(file, "mnuFileExit", QStringLiteral("E&xit"), Qt::Key_F12), &QAction::triggered,
+            this, &MainWindow::exitProgram);
+
+    QMenu* fonts = menu("mnuFonts", QStringLiteral("F&ont"));
+    mnuFontsIncrease_ = addItem(fonts, "mnuFontsIncrease", QStringLiteral("&Increase"), Qt::Key_F7);
+    connect(mnuFontsIncrease_, &QAction::triggered, this, &MainWindow::increaseFont);
+    mnuFontsDecrease_ = addItem(fonts, "mnuFontsDecrease", QStringLiteral("&Decrease"), Qt::Key_F8);
+    connect(mnuFontsDecrease_, &QAction::triggered, this, &MainWindow::decreaseFont);
+    mnuFontsBold_ = addItem(fonts, "mnuFontsBold", QStringLiteral("&Bold"), Qt::Key_F9);
+    mnuFontsBold_->setCheckable(true);
+    connect(mnuFontsBold_, &QAction::triggered, this, &MainWindow::toggleBold);
+    mnuFontsItalic_ = addItem(fonts, "mnuFontsItalic", QStringLiteral("I&talic"), Qt::Key_F11);
+    mnuFontsItalic_->setCheckable(true);
+    connect(mnuFontsItalic_, &QAction::triggered, this, &MainWindow::toggleItalic);
+
+    connect(barItem("mnuClearBuffer", QStringLiteral("&Clear all data")), &QAction::triggered, this,
+            &MainWindow::clearAllData);
+    connect(barItem("mnuPrint", QStringLiteral("&Print page")), &QAction::triggered, this,
+            &MainWindow::printPage);
+    connect(barItem("mnuPrintData", QStringLiteral("Print &data")), &QAction::triggered, this,
+            &MainWindow::printData);
+
+    QMenu* more = menu("mnuMore", QStringLiteral("&More"));
+    connect(addItem(more, "mnuMoreZForward", QStringLiteral("&Forward"), Qt::Key_F2),
+            &QAction::triggered, this, &MainWindow::forward);
+    connect(addItem(more, "mnuMoreBackward", QStringLiteral("&Backward"), Qt::Key_F3),
+            &QAction::triggered, this, &MainWindow::backward);
+    connect(addItem(more, "mnuMoreNewDate", QStringLiteral("&New Date"), Qt::Key_F4),
+            &QAction::triggered, this, &MainWindow::newDate);
+
+    connect(barItem("mnuOptions", QStringLiteral("&Options")), &QAction::triggered, this,
+            &MainWindow::editOptions);
+
+    QMenu* help = menu("mnuHelp", QStringLiteral("&Help"));
+    // Captions of the topics in the order of the topic table, and the separators between them.
+    const QString topicCaptions[] = {
+        QStringLiteral("&VELMARIS Window"),
+        QStringLiteral("&Options Window"),
+        QStringLiteral("&File To Print Window"),
+        QStringLiteral("&Interpretations"),
+        QStringLiteral("&Hints"),
+        QStringLiteral("&Revision history"),
+        QStringLiteral("&Philosophy"),
+        QStringLiteral("&License Agreement"),
+        QStringLiteral("&Upgrades"),
+    };
+    static_assert(std::size(topicCaptions) == domain::kHelpTopics.size());
+    for (std::size_t i = 0; i < domain::kHelpTopics.size(); ++i) {
+        if (i == 3) {
+            separator(help, "mnuSplit2");
+        } else if (i == 4) {
+            separator(help, "mnuSplit5");
+        }
+        const domain::HelpTopic& topic = domain::kHelpTopics[i];
+        const QString fileName = QLatin1String(topic.fileName);
+        connect(addItem(help, topic.menuName, topicCaptions[i], 0), &QAction::triggered, this,
+                [this, fileName] { showHelpTopic(fileName); });
+    }
+    separator(help, "mnuSplit9");
+    connect(addItem(help, "mnuHelpAbout", QStringLiteral("&About"), 0), &QAction::triggered, this,
+            &MainWindow::showAbout);
+}
+
+void MainWindow::StartUp() {
+    platform::BusyPointer busy;
+    domain::Program& program = services_.program;
+    const QString& folder = program.AppFolder();
+
+    if (domain::EnsureOptionsFile(folder) == domain::OptionsFileState::Restored) {
+        services_.messages.Show(domain::OptionsRestoredText(folder), domain::kOptionsRestoredTitle,
+                                platform::MessageStyle::Information);
+    }
+    program.LoadSettings();
+    const domain::WindowSettings& settings = program.InitialWindowSettings();
+    applyWindowSettings(settings);
+
+    const double step =
+        FontStepFor(services_.screen.WidthPixels(), services_.screen.TwipsPerPixelX());
+    font_ = TextFont::FromSettings(settings.fontSize, settings.fontBold, settings.fontItalic, step);
+
+    if (!services_.fonts.HasFixedPitchFont(kTextFontName)) {
+        services_.messages.Show(kNoTextFontText, kNoTextFontTitle,
+                                platform::MessageStyle::Exclamation);
+    }
+    applyTextFont();
+    text1_->clear();
+
+    try {
+        program.ComputeFirstReport();
+    } catch (const std::exception& error) {
+        services_.messages.Show(StartUpFailedText(QString::fromLocal8Bit(error.what())),
+                                kStartUpFailedTitle, platform::MessageStyle::Exclamation);
+    }
+    timer1_->start();
+}
+
+void MainWindow::applyWindowSettings(const domain::WindowSettings& settings) {
+    const platform::ScreenMetrics& screen = services_.screen;
+    move(screen.PixelsX(settings.left), screen.PixelsY(settings.top));
+    resize(screen.PixelsX(settings.width), screen.PixelsY(settings.height));
+}
+
+domain::WindowSettings MainWindow::CurrentWindowSettings() const {
+    const platform::ScreenMetrics& screen = services_.screen;
+    // A minimised or maximised window keeps the place it has when restored.
+    const bool normal = !(isMinimized() || isMaximized() || isFullScreen());
+    const QRect place = normal ? QRect(pos(), size()) : normalGeometry();
+    domain::WindowSettings settings;
+    settings.fontSize = font_.fontSize;
+    settings.fontBold = font_.fontBold;
+    settings.fontItalic = font_.fontItalic;
+    settings.top = static_cast<float>(screen.TwipsY(place.y()));
+    settings.left = static_cast<float>(screen.TwipsX(place.x()));
+    settings.height = static_cast<float>(screen.TwipsY(place.height()));
+    settings.width = static_cast<float>(screen.TwipsX(place.width()));
+    return settings;
+}
+
+void MainWindow::applyTextFont() {
+    text1_->setFont(
+        platform::FontOf(kTextFontName, font_.shownSize, font_.shownBold, font_.shownItalic));
+    mnuFontsBold_->setChecked(font_.shownBold);
+    mnuFontsItalic_->setChecked(font_.shownItalic);
+}
+
+void MainWindow::UpdateCaption() {
+    setWindowTitle(CaptionText(services_.program.CaptionPrefix(), services_.clock.Now(),
+                               services_.program.Locale()));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!settingsWritten_) {
+        settingsWritten_ = true;
+        services_.program.SaveWindowSettings(CurrentWindowSettings());
+    }
+    // Exit ends the program: the secondary windows go with the main window.
+    if (!about_.isNull()) {
+        about_->close();
+    }
+    if (!options_.isNull()) {
+        options_->close();
+    }
+    if (!printReview_.isNull()) {
+        printReview_->close();
+    }
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void MainWindow::exitProgram() {
+    close();
+}
+
+void MainWindow::save() {
+    output_->Save();
+}
+
+void MainWindow::saveAs() {
+    output_->Save();
+}
+
+void MainWindow::printPage() {
+    platform::BusyPointer busy;
+    if (output_->StagePage()) {
+        showPrintReview();
+    }
+}
+
+void MainWindow::printData() {
+    platform::BusyPointer busy;
+    if (output_->StageData()) {
+        showPrintReview();
+    }
+}
+
+// A further print command while the review window is open shows the newly staged text in it.
+void MainWindow::showPrintReview() {
+    if (printReview_.isNull()) {
+        printReview_ = new PrintReviewWindow(*output_, this);
+    }
+    printReview_->LoadStagedText();
+    printReview_->show();
+    printReview_->raise();
+    printReview_->activateWindow();
+}
+
+void MainWindow::refreshAfterFontChange() {
+    if (services_.program.Buffer().PageLineCount() == 0) {
+        return;
+    }
+    platform::BusyPointer busy;
+    services_.program.ShowDataBuffer();
+    mnuFontsDecrease_->setEnabled(font_.DecreaseEnabled());
+    mnuFontsIncrease_->setEnabled(font_.IncreaseEnabled());
+}
+
+void MainWindow::increaseFont() {
+    font_.Increase();
+    applyTextFont();
+    refreshAfterFontChange();
+}
+
+void MainWindow::decreaseFont() {
+    font_.Decrease();
+    applyTextFont();
+    refreshAfterFontChange();
+}
+
+void MainWindow::toggleBold() {
+    font_.ToggleBold();
+    applyTextFont();
+    refreshAfterFontChange();
+}
+
+void MainWindow::toggleItalic() {
+    font_.ToggleItalic();
+    applyTextFont();
+    refreshAfterFontChange();
+}
+
+void MainWindow::clearAllData() {
+    services_.program.ClearAllData();
+}
+
+void MainWindow::forward() {
+    platform::BusyPointer busy;
+    services_.program.Forward();
+}
+
+void MainWindow::backward() {
+    platform::BusyPointer busy;
+    services_.program.Backward();
+}
+
+void MainWindow::newDate() {
+    domain::Program& program = services_.program;
+    {
+        NewDateDialog dialog(
+            program.NewDateStartFields(),
+            [&program](const QString& month, const QString& day, const QString& year) {
+                return program.AcceptNewDate(month, day, year);
+            },
+            services_.screen, this);
+        dialog.exec();
+    }
+    // Closed by OK or otherwise, the page of the next report day follows.
+    platform::BusyPointer busy;
+    program.NewDate();
+}
+
+void MainWindow::editOptions() {
+    const QString& folder = services_.program.AppFolder();
+    if (!domain::OptionsFileExists(folder)) {
+        services_.messages.Show(domain::kOptionsFileNotFoundText,
+                                domain::kOptionsEditorMessageTitle,
+                                platform::MessageStyle::Information);
+        return;
+    }
+    if (options_.isNull()) {
+        options_ = new OptionsWindow(
+            folder, [this] { services_.program.ReReadOptions(); }, services_.messages,
+            services_.screen, this);
+        if (!options_->Load()) {
+            options_->deleteLater();
+            services_.messages.Show(domain::kOptionsFileNotFoundText,
+                                    domain::kOptionsEditorMessageTitle,
+                                    platform::MessageStyle::Information);
+            return;
+        }
+    }
+    options_->show();
+    options_->raise();
+    options_->activateWindow();
+}
+
+void MainWindow::showHelpTopic(const QString& helpFile) {
+    platform::BusyPointer busy;
+    domain::ShowHelpTopic(services_.program.AppFolder(), helpFile, services_.program.Buffer(),
+                          services_.textArea);
+}
+
+void MainWindow::showAbout() {
+    if (about_.isNull()) {
+        about_ = new AboutWindow(services_.screen, this);
+    }
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+}  // namespace velmaris::app

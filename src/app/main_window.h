@@ -1,0 +1,116 @@
+#pragma once
+
+#include "app/text_font.h"
+#include "options/window_settings.h"
+#include "platform/clock.h"
+#include "platform/message_boxes.h"
+#include "platform/qt/qt_text_area.h"
+#include "platform/qt/screen_metrics.h"
+#include "report/program.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+
+class QAction;
+class QMenu;
+class QPlainTextEdit;
+class QTimer;
+
+namespace velmaris::domain {
+class OutputCommands;
+}
+namespace velmaris::platform {
+class QtFileDialog;
+class QtPrinter;
+}  // namespace velmaris::platform
+
+namespace velmaris::app {
+
+class AboutWindow;
+class OptionsWindow;
+class PrintReviewWindow;
+
+// What the main window works with; everything must outlive the window.
+struct MainWindowServices {
+    domain::Program& program;
+    platform::Clock& clock;
+    platform::MessageBoxes& messages;
+    platform::QtTextArea& textArea;  // the window attaches its text box to it
+    const platform::ScreenMetrics& screen;
+    const platform::FontCatalog& fonts;
+    // Save and print commands; when none is given the window makes its own with the desktop's
+    // save dialog and default printer.
+    domain::OutputCommands* output = nullptr;
+};
+
+// The main window VELMARIS: the menus, the text box Text1 that shows the current page, and the
+// once-a-second caption. Its commands forward to the program's state.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit MainWindow(MainWindowServices services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Start-up after the single-copy check: options, settings, the text font, the natal and
+    // present positions and the first page. Runs once, before the window is shown.
+    void StartUp();
+
+    // Sets the caption from the clock; Timer1 runs it once a second.
+    void UpdateCaption();
+
+    // The settings file's view of the window: the font and the window's place in twips.
+    [[nodiscard]] domain::WindowSettings CurrentWindowSettings() const;
+    [[nodiscard]] const TextFont& Font() const { return font_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void createActions();
+    QAction* addItem(QMenu* menu, const char* name, const QString& caption, int key);
+    void applyWindowSettings(const domain::WindowSettings& settings);
+    void applyTextFont();
+    void refreshAfterFontChange();
+
+    // Saving and printing.
+    void save();
+    void saveAs();
+    void printPage();
+    void printData();
+
+    void exitProgram();
+    void increaseFont();
+    void decreaseFont();
+    void toggleBold();
+    void toggleItalic();
+    void clearAllData();
+    void forward();
+    void backward();
+    void newDate();
+    void editOptions();
+    void showHelpTopic(const QString& helpFile);
+    void showAbout();
+    void showPrintReview();
+
+    MainWindowServices services_;
+    TextFont font_;
+    QPlainTextEdit* text1_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    QAction* mnuFontsIncrease_ = nullptr;
+    QAction* mnuFontsDecrease_ = nullptr;
+    QAction* mnuFontsBold_ = nullptr;
+    QAction* mnuFontsItalic_ = nullptr;
+    QPointer<AboutWindow> about_;
+    QPointer<OptionsWindow> options_;
+    QPointer<PrintReviewWindow> printReview_;
+    std::unique_ptr<platform::QtFileDialog> fileDialog_;
+    std::unique_ptr<platform::QtPrinter> printer_;
+    std::unique_ptr<domain::OutputCommands> ownOutput_;
+    domain::OutputCommands* output_ = nullptr;
+    bool settingsWritten_ = false;
+};
+
+}  // namespace velmaris::app

@@ -1,0 +1,118 @@
+#include "app/options_window.h"
+
+#include "app/start_up.h"
+#include "options/options_editor.h"
+#include "platform/qt/busy_pointer.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace velmaris::app {
+namespace {
+
+struct Place {
+    double left, top, width, height;
+};
+constexpr double kClientWidth = 7440;
+constexpr double kClientHeight = 3960;
+constexpr Place kTxtContent{240, 120, 6975, 2895};
+constexpr Place kBtnSave{480, 3240, 972, 495};
+constexpr Place kCmdRestoreDefault{2400, 3240, 2535, 495};
+constexpr Place kBtnQuit{5880, 3240, 972, 495};
+constexpr double kTextPointSize = 9;
+
+void PlaceAt(QWidget* widget, const Place& place, const platform::ScreenMetrics& screen) {
+    widget->setGeometry(screen.PixelsX(place.left), screen.PixelsY(place.top),
+                        screen.PixelsX(place.width), screen.PixelsY(place.height));
+}
+
+}  // namespace
+
+OptionsWindow::OptionsWindow(QString appFolder, std::function<void()> optionsSaved,
+                             platform::MessageBoxes& messages,
+                             const platform::ScreenMetrics& screen, QWidget* parent)
+    : QDialog(parent),
+      appFolder_(std::move(appFolder)),
+      optionsSaved_(std::move(optionsSaved)),
+      messages_(messages) {
+    setObjectName(QStringLiteral("Options"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    setFixedSize(screen.PixelsX(kClientWidth), screen.PixelsY(kClientHeight));
+
+    txtContent_ = new QPlainTextEdit(this);
+    txtContent_->setObjectName(QStringLiteral("txtContent"));
+    PlaceAt(txtContent_, kTxtContent, screen);
+    txtContent_->setFont(platform::FontOf(kTextFontName, kTextPointSize, false, false));
+    txtContent_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtContent_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtContent_->setTabChangesFocus(true);
+
+    btnSave_ = new QPushButton(QStringLiteral("Save"), this);
+    btnSave_->setObjectName(QStringLiteral("btnSave"));
+    PlaceAt(btnSave_, kBtnSave, screen);
+    cmdRestoreDefault_ = new QPushButton(QStringLiteral("Restore Default Settings"), this);
+    cmdRestoreDefault_->setObjectName(QStringLiteral("cmdRestoreDefault"));
+    PlaceAt(cmdRestoreDefault_, kCmdRestoreDefault, screen);
+    btnQuit_ = new QPushButton(QStringLiteral("Quit"), this);
+    btnQuit_->setObjectName(QStringLiteral("btnQuit"));
+    PlaceAt(btnQuit_, kBtnQuit, screen);
+    // Enter in the text box starts a new line; no button is pressed by it.
+    for (QPushButton* button : {btnSave_, cmdRestoreDefault_, btnQuit_}) {
+        button->setAutoDefault(false);
+    }
+
+    setTabOrder(txtContent_, btnSave_);
+    setTabOrder(btnSave_, btnQuit_);
+    setTabOrder(btnQuit_, cmdRestoreDefault_);
+
+    connect(btnSave_, &QPushButton::clicked, this, &OptionsWindow::save);
+    connect(cmdRestoreDefault_, &QPushButton::clicked, this, &OptionsWindow::restoreDefault);
+    connect(btnQuit_, &QPushButton::clicked, this, &OptionsWindow::close);
+}
+
+bool OptionsWindow::Load() {
+    const std::optional<domain::OptionsText> loaded = domain::LoadOptionsText(appFolder_);
+    if (!loaded) {
+        return false;
+    }
+    latin1_ = loaded->latin1;
+    txtContent_->setPlainText(loaded->text);
+    setWindowTitle(domain::kOptionsEditorCaption);
+    return true;
+}
+
+void OptionsWindow::save() {
+    bool saved = false;
+    {
+        platform::BusyPointer busy;
+        saved = domain::SaveOptionsText(appFolder_, txtContent_->toPlainText(), latin1_);
+    }
+    if (!saved) {
+        messages_.Show(domain::OptionsSaveFailedText(appFolder_),
+                       domain::kOptionsEditorMessageTitle, platform::MessageStyle::Exclamation);
+        return;
+    }
+    optionsSaved_();
+}
+
+void OptionsWindow::restoreDefault() {
+    bool restored = false;
+    {
+        platform::BusyPointer busy;
+        // The box is emptied only once the copy has been made, so a failed restore leaves
+        // the text being edited in place.
+        restored = domain::RestoreDefaultOptions(appFolder_);
+        if (restored) {
+            txtContent_->clear();
+            restored = Load();
+        }
+    }
+    if (!restored) {
+        messages_.Show(domain::kOptionsRestoreFailedText, domain::kOptionsEditorMessageTitle,
+                       platform::MessageStyle::Information);
+    }
+}
+
+}  // namespace velmaris::app

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace velmaris::app {
+
+// Name of the text font; a fixed-pitch substitute stands in for it where it is not installed.
+inline const QString kTextFontName = QStringLiteral("COURIER NEW");
+inline const QString kCaptionBeforeFirstTick = QStringLiteral("VELMARIS");
+
+inline const QString kSecondCopyText = QStringLiteral(
+    "VELMARIS is already running. For your protection you cannot have more than one copy of "
+    "VELMARIS running at a time.");
+inline const QString kSecondCopyTitle = QStringLiteral("WARNING!");
+
+inline const QString kNoTextFontText = QStringLiteral(
+    "You must have the COURIER NEW font installed in Windows. Please add this font through "
+    "CONTROL PANEL - FONTS.");
+inline const QString kNoTextFontTitle = QStringLiteral("Information!");
+
+// Message for a failure in a start-up step that has no message of its own.
+[[nodiscard]] QString StartUpFailedText(const QString& what);
+inline const QString kStartUpFailedTitle = QStringLiteral("Warning!");
+
+}  // namespace velmaris::app

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace velmaris::platform {
+class TextArea;
+}
+
+namespace velmaris::domain {
+
+class DataBuffer;
+
+// One item of the Help menu and the topic file it shows.
+struct HelpTopic {
+    const char* menuName;  // object name of the menu item
+    const char* fileName;  // topic file in the program folder
+};
+
+// The nine topics in the order of the Help menu.
+inline constexpr std::array<HelpTopic, 9> kHelpTopics = {{
+    {"mnuMainMenuHelp", "VELMARIS.HLP"},
+    {"mnuHelpOptions", "OPTIONS.HLP"},
+    {"mnuHelpPrntfile", "PRNTFILE.HLP"},
+    {"mnuHelpInterpretations", "INTERPS.HLP"},
+    {"mnuHelpHints", "HINTS.HLP"},
+    {"mnuHelpRevisions", "REVISION.HLP"},
+    {"mnuPhilosophyHelp", "PHILO.HLP"},
+    {"mnuHelpLicense", "LICENSE.HLP"},
+    {"mnuHelpUpgrades", "UPGRADES.HLP"},
+}};
+
+// Shows a help topic as a page of the data buffer: a new page, every line of the topic file,
+// one blank line, then the page is shown.
+// Given:   appFolder  program folder that holds the topic file
+//          helpFile   topic file name, e.g. "HINTS.HLP"
+// Returns: whether the topic was shown
+// Notes:   a missing or unreadable topic file changes nothing, neither the page nor the whole
+//          buffer, so the page on screen stays as it was.
+bool ShowHelpTopic(const QString& appFolder, const QString& helpFile, DataBuffer& buffer,
+                   platform::TextArea& textArea);
+
+}  // namespace velmaris::domain

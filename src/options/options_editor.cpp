@@ -1,0 +1,121 @@
+#include "options/options_editor.h"
+
+#include "options/options_file.h"
+#include "options/text_lines.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringConverter>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace velmaris::domain {
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+bool WriteWhole(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+// Latin-1 when asked for and every character fits it, else UTF-8.
+QByteArray Encode(const QString& text, bool latin1) {
+    if (latin1) {
+        QStringEncoder encoder(QStringConverter::Latin1);
+        bool fits = true;
+        for (const QChar c : text) {
+            fits = fits && c.unicode() <= 0xFF;
+        }
+        if (fits) {
+            return encoder.encode(text);
+        }
+    }
+    return text.toUtf8();
+}
+
+}  // namespace
+
+bool OptionsFileExists(const QString& appFolder) {
+    QFile file(DataFilePath(appFolder, kOptionsFileName));
+    return file.open(QIODevice::ReadOnly);
+}
+
+std::optional<OptionsText> LoadOptionsText(const QString& appFolder) {
+    const std::optional<QByteArray> contents =
+        ReadWholeFile(DataFilePath(appFolder, kOptionsFileName));
+    if (!contents) {
+        return std::nullopt;
+    }
+    OptionsText result;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    [[maybe_unused]] const QString whole = utf8.decode(*contents);
+    result.latin1 = utf8.hasError();
+    // Lines are cut on the bytes, then decoded one by one the way the whole file decoded.
+    LineCursor cursor(*contents);
+    while (const std::optional<QByteArrayView> line = cursor.Next()) {
+        result.text += result.latin1 ? QString::fromLatin1(*line) : QString::fromUtf8(*line);
+        result.text += QLatin1Char('\n');
+    }
+    return result;
+}
+
+QByteArray OptionsFileBytes(const QString& editorText, bool latin1) {
+    QString text = editorText;
+    text.replace(QLatin1Char('\n'), kCrLf);
+    if (text.size() >= 2) {
+        // Only a real line break is taken off: characters the user typed after the last line
+        // break are kept.
+        if (text.endsWith(kCrLf)) {
+            text.chop(2);
+        }
+        text += kCrLf;
+    }
+    return Encode(text, latin1);
+}
+
+bool SaveOptionsText(const QString& appFolder, const QString& editorText, bool latin1) {
+    return WriteWhole(DataFilePath(appFolder, kOptionsFileName),
+                      OptionsFileBytes(editorText, latin1));
+}
+
+bool RestoreDefaultOptions(const QString& appFolder) {
+    const std::optional<QByteArray> master =
+        ReadWholeFile(DataFilePath(appFolder, kOptionsMasterFileName));
+    if (!master) {
+        return false;
+    }
+    return WriteWhole(DataFilePath(appFolder, kOptionsFileName), *master);
+}
+
+OptionsFileState EnsureOptionsFile(const QString& appFolder) {
+    if (OptionsFileExists(appFolder)) {
+        return OptionsFileState::Present;
+    }
+    return RestoreDefaultOptions(appFolder) ? OptionsFileState::Restored
+                                            : OptionsFileState::Missing;
+}
+
+QString OptionsRestoredText(const QString& appFolder) {
+    return QStringLiteral(
+               "The options file OPTIONS.OPT could not be read from %1, so the default settings "
+               "of OPTIONS.MAS have been copied to it. Please enter your birth data with the "
+               "Options menu and start VELMARIS again.")
+        .arg(appFolder);
+}
+
+QString OptionsSaveFailedText(const QString& appFolder) {
+    return QStringLiteral(
+               "OPTIONS.OPT cannot be written in %1. The file has been left as it was; your "
+               "changes are still in the window.")
+        .arg(appFolder);
+}
+
+}  // namespace velmaris::domain

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace velmaris::domain {
+
+inline const QString kOptionsMasterFileName = QStringLiteral("OPTIONS.MAS");
+
+// Texts of the options editor's messages.
+inline const QString kOptionsEditorCaption = QStringLiteral("Edit: OPTIONS.OPT");
+inline const QString kOptionsFileNotFoundText = QStringLiteral("File Not Found");
+inline const QString kOptionsRestoreFailedText =
+    QStringLiteral("Error in operation. Cannot do what is requested.");
+inline const QString kOptionsEditorMessageTitle = QStringLiteral("Warning!");
+[[nodiscard]] QString OptionsSaveFailedText(const QString& appFolder);
+
+// The options file as the options editor shows it.
+struct OptionsText {
+    // Every line of the file followed by one "\n" (the editor's line break), so the text ends
+    // with a line break after the last line.
+    QString text;
+    // True when the file is not valid UTF-8 and was read as Latin-1; it is written back the
+    // same way, so that an unedited file keeps its bytes.
+    bool latin1 = false;
+};
+
+// Whether the options file of the program folder can be opened for reading.
+[[nodiscard]] bool OptionsFileExists(const QString& appFolder);
+
+// Reads the options file for the editor. Lines end at CR LF, CR or LF.
+// Returns: nothing when the file cannot be opened or read
+[[nodiscard]] std::optional<OptionsText> LoadOptionsText(const QString& appFolder);
+
+// Bytes the editor writes for its text.
+// Given:   editorText  lines separated by "\n", as the editor holds them
+//          latin1      write Latin-1 (when every character fits it) instead of UTF-8
+// Returns: the text with CR LF line breaks; the line break that the loading added after the last
+//          line is replaced by one CR LF; a text that does not end with a line break keeps all of
+//          its characters and gets one CR LF; a text of fewer than two characters (after the
+//          line breaks became CR LF) is written unchanged
+[[nodiscard]] QByteArray OptionsFileBytes(const QString& editorText, bool latin1);
+
+// Replaces the options file with the editor's text as a whole: on failure the old file stays.
+// Returns: whether the file was written
+bool SaveOptionsText(const QString& appFolder, const QString& editorText, bool latin1);
+
+// Copies the master copy OPTIONS.MAS over the options file as a whole.
+// Returns: whether the copy was made; on failure the options file stays as it was
+bool RestoreDefaultOptions(const QString& appFolder);
+
+// What start-up found of the options file before reading it.
+enum class OptionsFileState {
+    Present,   // readable as it is
+    Restored,  // it was missing or unreadable, and the master copy was put in its place
+    Missing,   // missing or unreadable, and no master copy could be copied over it
+};
+
+// Makes sure the options file can be read at start-up, restoring it from its master copy when
+// it cannot. A file that exists but cannot be read is replaced only when the master copy can
+// be read.
+[[nodiscard]] OptionsFileState EnsureOptionsFile(const QString& appFolder);
+
+// Message start-up shows when it restored the options file, and its title.
+inline const QString kOptionsRestoredTitle = QStringLiteral("Information!");
+[[nodiscard]] QString OptionsRestoredText(const QString& appFolder);
+
+}  // namespace velmaris::domain

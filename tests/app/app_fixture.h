@@ -1,0 +1,106 @@
+#pragma once
+
+#include "app/main_window.h"
+#include "platform/qt/qt_text_area.h"
+#include "platform/qt/screen_metrics.h"
+#include "report/program.h"
+#include "support/fakes.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+
+#include <memory>
+
+namespace velmaris::testing {
+
+// The one application object of the test program (offscreen platform).
+inline void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "velmaris_app_tests";
+    static char* argv[] = {name, nullptr};
+    if (QApplication::instance() == nullptr) {
+        new QApplication(argc, argv);
+    }
+}
+
+// A screen of a fixed size and pixel density.
+class FakeScreen final : public platform::ScreenMetrics {
+  public:
+    FakeScreen(double dpi = 96, int width = 1280) : dpi_(dpi), width_(width) {}
+    [[nodiscard]] double DpiX() const override { return dpi_; }
+    [[nodiscard]] double DpiY() const override { return dpi_; }
+    [[nodiscard]] int WidthPixels() const override { return width_; }
+
+  private:
+    double dpi_;
+    int width_;
+};
+
+// Says whether the text font is there, as the test wants.
+class FakeFonts final : public platform::FontCatalog {
+  public:
+    explicit FakeFonts(bool installed = true) : installed_(installed) {}
+    [[nodiscard]] bool HasFixedPitchFont(const QString&) const override { return installed_; }
+
+  private:
+    bool installed_;
+};
+
+// The program's data files copied into a fresh folder.
+inline void CopyDataFiles(const DataFolder& folder) {
+    const QDir data(QStringLiteral(VELMARIS_DATA_DIR));
+    for (const QString& name : data.entryList(QDir::Files)) {
+        QFile::copy(data.filePath(name), folder.FilePath(name));
+    }
+}
+
+// 4 December 2026, 10:15:30 in the evening.
+inline QDateTime TestMoment() {
+    return QDateTime(QDate(2026, 12, 4), QTime(22, 15, 30));
+}
+
+// The main window with fakes around it and the real data files in a folder of its own.
+struct AppRig {
+    explicit AppRig(bool fontInstalled = true, bool copyData = true) : fonts(fontInstalled) {
+        EnsureApplication();
+        if (copyData) {
+            CopyDataFiles(folder);
+        }
+        program = std::make_unique<domain::Program>(
+            domain::ProgramServices{clock, regional, messages, textArea, folder.Path()});
+        window = std::make_unique<app::MainWindow>(
+            app::MainWindowServices{*program, clock, messages, textArea, screen, fonts});
+    }
+
+    [[nodiscard]] QAction* Action(const char* name) const {
+        return window->findChild<QAction*>(QLatin1String(name));
+    }
+    [[nodiscard]] QPlainTextEdit* Text1() const {
+        return window->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    }
+    // Text1 shows the page with "\n" line breaks.
+    [[nodiscard]] QString ShownPage() const {
+        return program->Buffer().PageText().replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    }
+
+    DataFolder folder;
+    FixedClock clock{TestMoment()};
+    FixedRegional regional{0, 0, QLocale(QLocale::English, QLocale::UnitedStates)};
+    RecordingMessages messages;
+    platform::QtTextArea textArea;
+    FakeScreen screen;
+    FakeFonts fonts;
+    std::unique_ptr<domain::Program> program;
+    std::unique_ptr<app::MainWindow> window;
+};
+
+// Day number of a civil date, from Qt's own calendar.
+inline double DayNumberOf(int year, int month, int day) {
+    return static_cast<double>(QDate(year, month, day).toJulianDay());
+}
+
+}  // namespace velmaris::testing
