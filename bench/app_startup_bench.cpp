@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QWidget>
 
 namespace {
 
@@ -121,5 +122,34 @@ void BM_AppForward(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AppForward)->Unit(benchmark::kMillisecond);
+
+// Print data with a full buffer of 32767 lines: staging the lines and opening the review window
+// on them. The window must stay responsive with that much text.
+void BM_AppPrintDataFullBuffer(benchmark::State& state) {
+    Application();
+    Rig rig;
+    rig.window->StartUp();
+    rig.window->show();
+    domain::DataBuffer& buffer = rig.program.Buffer();
+    buffer.Reset();
+    for (int i = 0; i < domain::kBufferLineLimit; ++i) {
+        buffer.AppendBufferLine(
+            QStringLiteral("     SUN Square MOON (1.2 degree) - SUN at 12 TAU 05"));
+    }
+    QAction* printData = rig.window->findChild<QAction*>(QStringLiteral("mnuPrintData"));
+    for (auto _ : state) {
+        printData->trigger();
+        QApplication::processEvents();
+        state.PauseTiming();
+        for (QWidget* review : QApplication::topLevelWidgets()) {
+            if (review->objectName() == QStringLiteral("PrntFile")) {
+                review->close();
+            }
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_AppPrintDataFullBuffer)->Unit(benchmark::kMillisecond);
 
 }  // namespace

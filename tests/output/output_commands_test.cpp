@@ -1,6 +1,7 @@
 #include "output/output_commands.h"
 
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 
 #include "output/print_job.h"
 #include "support/fakes.h"
@@ -77,6 +78,28 @@ TEST_F(OutputCommandsTest, CancelIsQuietAndAFailedWriteNamesTheFile) {
     commands_.Save();
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_TRUE(messages_.shown[0].text.contains(QStringLiteral("OUT.TXT")));
+}
+
+// A read-only folder: the earlier file of the chosen name stays as it was and the message
+// names it. Needs the right to mount, as where tests run as root.
+TEST_F(OutputCommandsTest, SavingIntoAReadOnlyFolderKeepsTheOldFile) {
+    DataFolder target;
+    const QByteArray mountPoint = target.Path().toLocal8Bit();
+    if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0) {
+        GTEST_SKIP() << "cannot mount a tmpfs here";
+    }
+    target.Write(QStringLiteral("OLD.TXT"), "old report\r\n");
+    const bool readOnly =
+        ::mount("tmpfs", mountPoint.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=64k") == 0;
+    dialog_.nextAnswer = target.FilePath(QStringLiteral("OLD.TXT"));
+    commands_.Save();
+    const QByteArray after = target.Read(QStringLiteral("OLD.TXT"));
+    ::umount(mountPoint.constData());
+    ASSERT_TRUE(readOnly);
+    EXPECT_EQ(after, QByteArray("old report\r\n"));
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_TRUE(messages_.shown[0].text.contains(QStringLiteral("OLD.TXT")));
+    EXPECT_TRUE(messages_.shown[0].text.contains(QStringLiteral("unchanged")));
 }
 
 TEST_F(OutputCommandsTest, PrintDataStagesEveryLineAndPrintPageOnlyThePage) {
