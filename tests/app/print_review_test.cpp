@@ -154,20 +154,6 @@ TEST(PrintReviewWindowTest, CancelPrintsNothingAndKeepsTheStagingFile) {
     EXPECT_EQ(rig.folder.Read(QStringLiteral("PRNTFILE.XXX")), staged);
 }
 
-TEST(PrintReviewWindowTest, AFullBufferLoadsIntoTheWindow) {
-    PrintRig rig;
-    rig.program->Buffer().Reset();
-    for (int i = 0; i < domain::kBufferLineLimit; ++i) {
-        rig.program->Buffer().AppendBufferLine(
-            QStringLiteral("     SUN Trine MOON (0.4 degree) - SUN at 12 TAU 05"));
-    }
-    ASSERT_TRUE(rig.output->StageData());
-    PrintReviewWindow window(*rig.output);
-    window.LoadStagedText();
-    EXPECT_EQ(window.findChild<QPlainTextEdit*>(QStringLiteral("txtContent"))->blockCount(),
-              domain::kBufferLineLimit + 1);
-}
-
 TEST(PrintToPdfTest, EditedTextIsPrintedInPagesAtTheChosenSize) {
     PrintRig rig;
     const QString pdf = rig.folder.FilePath(QStringLiteral("out.pdf"));

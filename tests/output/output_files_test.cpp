@@ -81,12 +81,6 @@ TEST(SavedBufferBytesTest, FormFeedsFollowSlots60And120WithTheUsualPageLength) {
     EXPECT_EQ(formFeedAfter, (QList<int>{61, 121, 131}));
 }
 
-TEST(StagingFileBytesTest, EndsWithTheEmptySlot) {
-    EXPECT_EQ(StagingFileBytes({QStringLiteral("a"), QString(), QStringLiteral("  b")}),
-              QByteArray("a\r\n\r\n  b\r\n\r\n"));
-    EXPECT_EQ(StagingFileBytes({}), QByteArray("\r\n"));
-}
-
 TEST(WriteFileAtomicallyTest, ReplacesTheWholeFile) {
     DataFolder folder;
     folder.Write(QStringLiteral("OUT.TXT"), QByteArray(5000, 'x'));

@@ -6,7 +6,6 @@
 #include "planets/element_evaluation.h"
 #include "planets/orbital_elements.h"
 #include "planets/perturbations.h"
-#include "planets/pluto_series.h"
 
 namespace velmaris::planets {
 namespace {
@@ -72,19 +71,6 @@ TEST(EvaluateOuterElementsTest, EarthMeanAnomalyIsShiftedByHalfATurn) {
     }
 }
 
-TEST(PerturbationArgsTest, ArgumentsAtTheEpochAndACenturyLater) {
-    const PerturbationArgs epoch = ComputePerturbationArgs(Centuries1900{0.0});
-    EXPECT_DOUBLE_EQ(epoch.nu, 0.1);
-    EXPECT_DOUBLE_EQ(epoch.p, 237.47555);
-    EXPECT_DOUBLE_EQ(epoch.v, 5 * 265.9165 - 2 * 237.47555);
-    EXPECT_DOUBLE_EQ(epoch.w, 2 * 237.47555 - 6 * 265.9165 + 3 * 243.51721);
-    EXPECT_DOUBLE_EQ(epoch.zeta, 265.9165 - 237.47555);
-    EXPECT_DOUBLE_EQ(epoch.psi, 243.51721 - 265.9165);
-    const PerturbationArgs later = ComputePerturbationArgs(Centuries1900{1.0});
-    EXPECT_DOUBLE_EQ(later.nu, 0.3);
-    EXPECT_DOUBLE_EQ(later.p, 237.47555 + 3034.9061);  // more than 3000: not reduced
-}
-
 TEST(ApplyCorrectionsTest, UsesTheEccentricityBeforeItsOwnCorrection) {
     OrbitElements elements;
     elements.eccentricity = 0.05;
@@ -118,15 +104,6 @@ TEST(OuterPerturbationsTest, UranusAndNeptuneUseTheirOwnMeanAnomaly) {
         // The correction to the longitude is a small fraction of a degree.
         EXPECT_LT(std::fabs(c1), 0.2);
     }
-}
-
-TEST(PlutoSeriesTest, LongitudeGrowsWithoutReduction) {
-    const PlutoHelio epoch = PlutoSeries(Centuries1900{0.0});
-    EXPECT_GT(epoch.radiusAu, 29.0);
-    EXPECT_LT(epoch.radiusAu, 50.0);
-    EXPECT_LT(std::fabs(epoch.latitudeDeg), 18.0);
-    const PlutoHelio far = PlutoSeries(Centuries1900{10.0});
-    EXPECT_GT(far.longitudeDeg, 1449.6 - 30);  // 93 + 144.96 T plus periodic terms of ~20 deg
 }
 
 }  // namespace
