@@ -8,18 +8,12 @@
 #include <cstdio>
 
 #include "ephemeris/positions.h"
+#include "support/angle_diff.h"
 
 namespace velmaris::ephem {
 namespace {
 
-double AngleDiff(double a, double b) {
-    double d = std::fmod(a - b, 360.0);
-    if (d > 180)
-        d -= 360;
-    if (d <= -180)
-        d += 360;
-    return d;
-}
+using testing::AngleDiff;
 
 struct BodyBound {
     int slot;

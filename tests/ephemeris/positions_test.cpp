@@ -1,4 +1,5 @@
 #include "ephemeris/positions.h"
+#include "support/angle_diff.h"
 
 #include <gtest/gtest.h>
 
@@ -12,20 +13,12 @@
 namespace velmaris::ephem {
 namespace {
 
+using testing::AngleDiff;
+
 std::string BodyName(int slot) {
     static const char* const names[] = {"",       "Sun",    "Mercury", "Venus", "Mars", "Jupiter",
                                         "Saturn", "Uranus", "Neptune", "Pluto", "Moon"};
     return names[slot];
-}
-
-// Signed difference of two angles, wrapped to (-180, 180].
-double AngleDiff(double a, double b) {
-    double d = std::fmod(a - b, 360.0);
-    if (d > 180)
-        d -= 360;
-    if (d <= -180)
-        d += 360;
-    return d;
 }
 
 struct VectorRow {
