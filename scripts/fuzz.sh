@@ -7,7 +7,9 @@ cd "$(dirname "$0")/.."
 seconds="${FUZZ_SECONDS:-60}"
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVELMARIS_FUZZ=ON -DVELMARIS_BUILD_TESTS=OFF -DVELMARIS_BUILD_BENCH=OFF -DVELMARIS_WERROR=ON
-cmake --build build-fuzz -j"$(nproc)"
+harnesses=()
+for corpus in fuzz/corpus/*/; do harnesses+=("$(basename "$corpus")"); done
+cmake --build build-fuzz -j"$(nproc)" --target "${harnesses[@]}"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
