@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     testing::RecordingTextArea textArea;
     domain::DataBuffer buffer(messages);
     domain::ShowHelpTopic(fuzz::ScratchFolder().path(), QStringLiteral("HINTS.HLP"), buffer,
-                          textArea);
+                          textArea, messages);
     if (buffer.AllLineCount() > domain::kBufferLineLimit ||
         buffer.AllLines() != buffer.PageLines()) {
         std::abort();

@@ -43,7 +43,9 @@ int WindowMain(int argc, char** argv) {
     const QString folder = platform::ProgramFolder();
     platform::QtMessageBoxes messages;
     platform::SingleCopyLock lock(folder);
-    if (!lock.TryAcquire()) {
+    // Where no lock can be made (a read-only program folder) the program still runs: it can
+    // then write nothing there, and says so when the settings cannot be written at exit.
+    if (lock.TryAcquire() == platform::LockOutcome::HeldByAnotherCopy) {
         messages.Show(app::kSecondCopyText, app::kSecondCopyTitle,
                       platform::MessageStyle::Critical);
         return 1;

@@ -356,6 +356,12 @@ void MainWindow::editOptions() {
                                 platform::MessageStyle::Information);
         return;
     }
+    if (options_.isNull() && domain::OptionsFileTooLargeToEdit(folder)) {
+        services_.messages.Show(domain::OptionsTooLargeToEditText(),
+                                domain::kOptionsEditorMessageTitle,
+                                platform::MessageStyle::Exclamation);
+        return;
+    }
     if (options_.isNull()) {
         options_ = new OptionsWindow(
             folder, [this] { services_.program.ReReadOptions(); }, services_.messages,
@@ -376,7 +382,7 @@ void MainWindow::editOptions() {
 void MainWindow::showHelpTopic(const QString& helpFile) {
     platform::BusyPointer busy;
     domain::ShowHelpTopic(services_.program.AppFolder(), helpFile, services_.program.Buffer(),
-                          services_.textArea);
+                          services_.textArea, services_.messages);
 }
 
 void MainWindow::showAbout() {

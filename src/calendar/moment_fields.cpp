@@ -25,7 +25,27 @@ void LoadWholeField(const OptionValues& values, int slot, const char* meaning, s
                         .arg(QLatin1String(meaning)));
 }
 
+// An option value used as a time zone, or 0 with a problem text when it is out of range.
+float LoadZone(const OptionValues& values, int slot, const char* meaning, QStringList& problems) {
+    const float zone = values[static_cast<std::size_t>(slot)];
+    if (std::fabs(zone) <= kLargestZoneHours) {
+        return zone;
+    }
+    problems.append(QStringLiteral("Line %1 of OPTIONS.OPT holds %2 as the %3, which is out of "
+                                   "range (%4 to %5 hours); 0 is used instead.")
+                        .arg(slot)
+                        .arg(static_cast<double>(zone))
+                        .arg(QLatin1String(meaning))
+                        .arg(-kLargestZoneHours)
+                        .arg(kLargestZoneHours));
+    return 0;
+}
+
 }  // namespace
+
+float ClockZone(const OptionValues& values, QStringList& problems) {
+    return LoadZone(values, 9, "time zone of the clock", problems);
+}
 
 NatalLoad LoadNatalDateTime(const OptionValues& values) {
     NatalLoad load;
@@ -33,7 +53,7 @@ NatalLoad LoadNatalDateTime(const OptionValues& values) {
     LoadWholeField(values, 3, "birth day", load.natal.day, load.problems);
     LoadWholeField(values, 4, "birth year", load.natal.year, load.problems);
     load.natal.clock = values[5] + values[6] / 100.0F;
-    load.natal.zone = values[8];
+    load.natal.zone = LoadZone(values, 8, "time zone of birth", load.problems);
     load.natal.amPm = values[7] == 0.0F ? kAm : kPm;
     return load;
 }

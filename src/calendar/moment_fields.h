@@ -26,6 +26,11 @@ struct MomentFields {
     float zone = 0;      // hours added to the clock time to give Universal Time
 };
 
+// Largest time zone taken from the options file, in hours either side of Universal Time. Real
+// zones lie within 14 hours; far larger values would move the moment by years and beyond the
+// ephemeris' range.
+inline constexpr float kLargestZoneHours = 24;
+
 struct NatalLoad {
     MomentFields natal;
     // One sentence for each option value that does not fit its field; empty when all fit.
@@ -35,10 +40,14 @@ struct NatalLoad {
 // The natal moment from the option values.
 // Given:   values  slots 2..4 month, day, year (nearest integer, halves to even; each must
 //                  fit a 16-bit field), 5 hour, 6 minute, 7 half day (exactly 0 is A.M.),
-//                  8 zone
+//                  8 zone (at most kLargestZoneHours either way)
 // Returns: the natal fields; a value that does not fit its field leaves that field 0 and adds
 //          a problem text naming it
 [[nodiscard]] NatalLoad LoadNatalDateTime(const OptionValues& values);
+
+// The zone of the computer's clock, option value 9; a value beyond kLargestZoneHours either way
+// gives 0 and adds a problem text naming it.
+[[nodiscard]] float ClockZone(const OptionValues& values, QStringList& problems);
 
 struct PresentMoment {
     MomentFields chosen;

@@ -8,16 +8,22 @@
 namespace velmaris::domain {
 
 bool ShowHelpTopic(const QString& appFolder, const QString& helpFile, DataBuffer& buffer,
-                   platform::TextArea& textArea) {
+                   platform::TextArea& textArea, platform::MessageBoxes& messages) {
     // The whole file is read before the page is started, so that a file that cannot be read
     // leaves the page on screen and the buffer untouched.
-    const std::optional<QStringList> lines = ReadTextLines(DataFilePath(appFolder, helpFile));
-    if (!lines) {
+    const DataFileRead file = ReadDataFile(DataFilePath(appFolder, helpFile));
+    if (file.tooLarge) {
+        messages.Show(DataFileTooLargeText(helpFile, kLargestDataFileBytes),
+                      QStringLiteral("Warning!"), platform::MessageStyle::Exclamation);
+    }
+    if (!file.contents) {
         return false;
     }
     buffer.ClearDataBuffer();
-    for (const QString& line : *lines) {
-        buffer.AppendBufferLine(line);
+    for (const QString& line : DecodeLines(*file.contents)) {
+        if (!buffer.AppendBufferLine(line)) {
+            break;
+        }
     }
     buffer.AppendBlankLine();
     buffer.ShowDataBuffer(textArea);

@@ -5,8 +5,9 @@
 #include <array>
 
 namespace velmaris::platform {
+class MessageBoxes;
 class TextArea;
-}
+}  // namespace velmaris::platform
 
 namespace velmaris::domain {
 
@@ -37,8 +38,11 @@ inline constexpr std::array<HelpTopic, 9> kHelpTopics = {{
 //          helpFile   topic file name, e.g. "HINTS.HLP"
 // Returns: whether the topic was shown
 // Notes:   a missing or unreadable topic file changes nothing, neither the page nor the whole
-//          buffer, so the page on screen stays as it was.
+//          buffer, so the page on screen stays as it was; a file larger than
+//          kLargestDataFileBytes does the same and says so in a message. When the buffer
+//          refuses a line of the topic (it is full), the rest of the topic is left out: each
+//          further line would only be refused with one more full-buffer message.
 bool ShowHelpTopic(const QString& appFolder, const QString& helpFile, DataBuffer& buffer,
-                   platform::TextArea& textArea);
+                   platform::TextArea& textArea, platform::MessageBoxes& messages);
 
 }  // namespace velmaris::domain

@@ -4,6 +4,7 @@
 #include "options/text_lines.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringConverter>
 #include <QStringDecoder>
@@ -19,7 +20,9 @@ bool WriteWhole(const QString& path, const QByteArray& bytes) {
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
-    if (file.write(bytes) != bytes.size()) {
+    // The explicit flush matters: a short text stays in QSaveFile's buffer, and when writing it
+    // out fails (a full disk), commit() in Qt 6.4 still replaces the file, with an empty one.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }
@@ -48,9 +51,14 @@ bool OptionsFileExists(const QString& appFolder) {
     return file.open(QIODevice::ReadOnly);
 }
 
+bool OptionsFileTooLargeToEdit(const QString& appFolder) {
+    return QFileInfo(DataFilePath(appFolder, kOptionsFileName)).size() > kLargestEditedOptionsBytes;
+}
+
 std::optional<OptionsText> LoadOptionsText(const QString& appFolder) {
     const std::optional<QByteArray> contents =
-        ReadWholeFile(DataFilePath(appFolder, kOptionsFileName));
+        ReadDataFile(DataFilePath(appFolder, kOptionsFileName), kLargestEditedOptionsBytes)
+            .contents;
     if (!contents) {
         return std::nullopt;
     }
@@ -88,7 +96,8 @@ bool SaveOptionsText(const QString& appFolder, const QString& editorText, bool l
 
 bool RestoreDefaultOptions(const QString& appFolder) {
     const std::optional<QByteArray> master =
-        ReadWholeFile(DataFilePath(appFolder, kOptionsMasterFileName));
+        ReadDataFile(DataFilePath(appFolder, kOptionsMasterFileName), kLargestEditedOptionsBytes)
+            .contents;
     if (!master) {
         return false;
     }
@@ -109,6 +118,11 @@ QString OptionsRestoredText(const QString& appFolder) {
                "of OPTIONS.MAS have been copied to it. Please enter your birth data with the "
                "Options menu and start VELMARIS again.")
         .arg(appFolder);
+}
+
+QString OptionsTooLargeToEditText() {
+    return DataFileTooLargeText(kOptionsFileName, kLargestEditedOptionsBytes) +
+           QStringLiteral(" It is too large to edit here.");
 }
 
 QString OptionsSaveFailedText(const QString& appFolder) {

@@ -9,6 +9,11 @@ namespace velmaris::domain {
 
 inline const QString kOptionsMasterFileName = QStringLiteral("OPTIONS.MAS");
 
+// Largest options file the editor opens, and the largest master copy that is copied over it.
+// The supplied file holds about 3 KB; the editor's text box slows down sharply on long lines
+// (a single line of 64 KB takes a tenth of a second to lay out, one of 1 MB many seconds).
+inline constexpr qint64 kLargestEditedOptionsBytes = 64 * 1024;
+
 // Texts of the options editor's messages.
 inline const QString kOptionsEditorCaption = QStringLiteral("Edit: OPTIONS.OPT");
 inline const QString kOptionsFileNotFoundText = QStringLiteral("File Not Found");
@@ -16,6 +21,7 @@ inline const QString kOptionsRestoreFailedText =
     QStringLiteral("Error in operation. Cannot do what is requested.");
 inline const QString kOptionsEditorMessageTitle = QStringLiteral("Warning!");
 [[nodiscard]] QString OptionsSaveFailedText(const QString& appFolder);
+[[nodiscard]] QString OptionsTooLargeToEditText();
 
 // The options file as the options editor shows it.
 struct OptionsText {
@@ -30,8 +36,11 @@ struct OptionsText {
 // Whether the options file of the program folder can be opened for reading.
 [[nodiscard]] bool OptionsFileExists(const QString& appFolder);
 
+// Whether the options file is larger than the editor opens (kLargestEditedOptionsBytes).
+[[nodiscard]] bool OptionsFileTooLargeToEdit(const QString& appFolder);
+
 // Reads the options file for the editor. Lines end at CR LF, CR or LF.
-// Returns: nothing when the file cannot be opened or read
+// Returns: nothing when the file cannot be opened or read, or is too large to edit
 [[nodiscard]] std::optional<OptionsText> LoadOptionsText(const QString& appFolder);
 
 // Bytes the editor writes for its text.
@@ -48,7 +57,8 @@ struct OptionsText {
 bool SaveOptionsText(const QString& appFolder, const QString& editorText, bool latin1);
 
 // Copies the master copy OPTIONS.MAS over the options file as a whole.
-// Returns: whether the copy was made; on failure the options file stays as it was
+// Returns: whether the copy was made; on failure (also a master copy too large to edit) the
+//          options file stays as it was
 bool RestoreDefaultOptions(const QString& appFolder);
 
 // What start-up found of the options file before reading it.

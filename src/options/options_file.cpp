@@ -121,13 +121,13 @@ double LeadingNumber(QStringView text) {
 
 OptionsRead ReadOptionsFile(const QString& appFolder, OptionValues& values) {
     OptionsRead read;
-    const std::optional<QByteArray> contents =
-        ReadWholeFile(DataFilePath(appFolder, kOptionsFileName));
-    if (!contents) {
+    const DataFileRead file = ReadDataFile(DataFilePath(appFolder, kOptionsFileName));
+    read.tooLarge = file.tooLarge;
+    if (!file.contents) {
         return read;
     }
     read.opened = true;
-    LineCursor cursor(*contents);
+    LineCursor cursor(*file.contents);
     for (int entry = 1; entry <= kOptionCount; ++entry) {
         const std::optional<QByteArrayView> bytes = cursor.Next();
         if (!bytes || bytes->isEmpty()) {

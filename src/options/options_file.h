@@ -25,7 +25,8 @@ inline constexpr int kOptionCount = 12;
 [[nodiscard]] double LeadingNumber(QStringView text);
 
 struct OptionsRead {
-    bool opened = false;  // false when the file could not be opened or read
+    bool opened = false;    // false when the file could not be opened or read
+    bool tooLarge = false;  // it was not read because it is larger than kLargestDataFileBytes
     // One sentence per line whose number does not fit a single-precision value.
     QStringList problems;
 };

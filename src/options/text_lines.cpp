@@ -48,17 +48,42 @@ std::optional<QByteArray> ReadWholeFile(const QString& path) {
     return contents;
 }
 
-std::optional<QStringList> ReadTextLines(const QString& path) {
-    const std::optional<QByteArray> contents = ReadWholeFile(path);
-    if (!contents) {
-        return std::nullopt;
+DataFileRead ReadDataFile(const QString& path, qint64 largest) {
+    DataFileRead read;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return read;
     }
+    QByteArray contents;
+    while (contents.size() <= largest) {
+        const QByteArray chunk = file.read(largest + 1 - contents.size());
+        if (chunk.isEmpty()) {
+            break;
+        }
+        contents += chunk;
+    }
+    if (file.error() != QFileDevice::NoError) {
+        return read;
+    }
+    if (contents.size() > largest) {
+        read.tooLarge = true;
+        return read;
+    }
+    read.contents = std::move(contents);
+    return read;
+}
+
+QStringList DecodeLines(QByteArrayView text) {
     QStringList lines;
-    LineCursor cursor(*contents);
+    LineCursor cursor(text);
     while (const std::optional<QByteArrayView> line = cursor.Next()) {
         lines.append(DecodeLine(*line));
     }
     return lines;
+}
+
+QString DataFileTooLargeText(const QString& name, qint64 largest) {
+    return QStringLiteral("%1 is larger than %2 bytes, so it was not read.").arg(name).arg(largest);
 }
 
 QString DataFilePath(const QString& appFolder, const QString& name) {

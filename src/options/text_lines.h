@@ -30,8 +30,27 @@ class LineCursor {
 // Whole contents of a file, or nothing when it cannot be opened or read.
 [[nodiscard]] std::optional<QByteArray> ReadWholeFile(const QString& path);
 
-// Every line of a file, decoded; nothing when it cannot be opened or read.
-[[nodiscard]] std::optional<QStringList> ReadTextLines(const QString& path);
+// Largest interpretation, help, options or window-settings file that is read. The files that
+// come with the program hold less than 40 KB; the limit keeps a page quick to write (an
+// interpretation file is read afresh for every aspect, up to 90 times a page) when a file has
+// grown by mistake or holds something else.
+inline constexpr qint64 kLargestDataFileBytes = 1024 * 1024;
+
+struct DataFileRead {
+    std::optional<QByteArray> contents;  // nothing when the file cannot be read or is too large
+    bool tooLarge = false;               // it holds more than the limit; nothing of it was kept
+};
+
+// Whole contents of a data file of at most `largest` bytes. Never reads more than one byte
+// beyond the limit, so a huge file (or a device that never ends) costs no more than a small one.
+[[nodiscard]] DataFileRead ReadDataFile(const QString& path,
+                                        qint64 largest = kLargestDataFileBytes);
+
+// Every line of a text, decoded line by line (see LineCursor and DecodeLine).
+[[nodiscard]] QStringList DecodeLines(QByteArrayView text);
+
+// Message for a data file that was not read because it is too large.
+[[nodiscard]] QString DataFileTooLargeText(const QString& name, qint64 largest);
 
 // Path of a data file in the program folder.
 [[nodiscard]] QString DataFilePath(const QString& appFolder, const QString& name);

@@ -38,12 +38,11 @@ QString SettingsNumberText(float value) {
 
 WindowSettings ReadWindowSettings(const QString& appFolder) {
     WindowSettings settings;
-    const std::optional<QStringList> lines =
-        ReadTextLines(DataFilePath(appFolder, kWindowSettingsFileName));
-    if (!lines) {
+    const DataFileRead file = ReadDataFile(DataFilePath(appFolder, kWindowSettingsFileName));
+    if (!file.contents) {
         return settings;
     }
-    for (const QString& line : *lines) {
+    for (const QString& line : DecodeLines(*file.contents)) {
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         const QStringView value =
             equals < 0 ? QStringView(line) : QStringView(line).mid(equals + 1);
@@ -102,7 +101,9 @@ bool WriteWindowSettings(const QString& appFolder, const WindowSettings& setting
         return false;
     }
     const QByteArray text = WindowSettingsText(settings);
-    if (file.write(text) != text.size()) {
+    // The explicit flush matters: a short text stays in QSaveFile's buffer, and when writing it
+    // out fails (a full disk), commit() in Qt 6.4 still replaces the file, with an empty one.
+    if (file.write(text) != text.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

@@ -28,7 +28,7 @@ inline constexpr double kSmallestFontSize = 7.75;
 // Returns: the defaults, overridden by every accepted "Key=number" line (keys with the case as
 //          written; a later line wins; FontSize only from 7.75 on, height and width only above
 //          0; numbers that are not finite are refused); the defaults alone when the file is
-//          missing or unreadable
+//          missing, unreadable or larger than kLargestDataFileBytes
 [[nodiscard]] WindowSettings ReadWindowSettings(const QString& appFolder);
 
 // The eight lines of the settings file, each ended by CR LF.

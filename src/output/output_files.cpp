@@ -86,7 +86,9 @@ WriteResult WriteFileAtomically(const QString& path, const QByteArray& contents)
     if (!file.open(QIODevice::WriteOnly)) {
         return {false, file.errorString()};
     }
-    if (file.write(contents) != contents.size()) {
+    // A short text may still sit in the file's write buffer; flushing it here makes a full disk
+    // fail now, before commit() could rename an empty file over the old one.
+    if (file.write(contents) != contents.size() || !file.flush()) {
         const QString error = file.errorString();
         file.cancelWriting();
         return {false, error};

@@ -59,11 +59,11 @@ std::optional<QStringList> FindInterpretation(QByteArrayView fileText, QByteArra
 }
 
 std::optional<QStringList> LookUpInterpretation(const QString& path, QByteArrayView key) {
-    const std::optional<QByteArray> contents = ReadWholeFile(path);
-    if (!contents) {
+    const DataFileRead file = ReadDataFile(path);
+    if (!file.contents) {
         return std::nullopt;
     }
-    return FindInterpretation(*contents, key);
+    return FindInterpretation(*file.contents, key);
 }
 
 }  // namespace velmaris::domain

@@ -1,6 +1,7 @@
 #include "report/program.h"
 
 #include "options/options_file.h"
+#include "options/text_lines.h"
 
 #include <utility>
 
@@ -16,7 +17,12 @@ void Program::StartUp() {
 
 void Program::ReadOptions() {
     const OptionsRead read = ReadOptionsFile(services_.appFolder, optionValues_);
-    if (!read.opened) {
+    if (read.tooLarge) {
+        services_.messages.Show(
+            DataFileTooLargeText(kOptionsFileName, kLargestDataFileBytes) +
+                QStringLiteral(" Every option stays at its present value (0 at start-up)."),
+            kOptionsUnreadableTitle, platform::MessageStyle::Exclamation);
+    } else if (!read.opened) {
         services_.messages.Show(
             QStringLiteral("The options file OPTIONS.OPT cannot be read from %1. Every option "
                            "stays at its present value (0 at start-up).")
@@ -44,13 +50,14 @@ void Program::ReReadOptions() {
 void Program::ComputeFirstReport() {
     buffer_.Reset();
 
-    const NatalLoad natal = LoadNatalDateTime(optionValues_);
+    NatalLoad natal = LoadNatalDateTime(optionValues_);
     natal_ = natal.natal;
+    const float clockZone = ClockZone(optionValues_, natal.problems);
     if (!natal.problems.isEmpty()) {
         services_.messages.Show(natal.problems.join(QLatin1Char('\n')), kOptionsUnreadableTitle,
                                 platform::MessageStyle::Exclamation);
     }
-    present_ = LoadPresentDateTime(services_.clock.Now(), dateOrder_, optionValues_[9], locale_);
+    present_ = LoadPresentDateTime(services_.clock.Now(), dateOrder_, clockZone, locale_);
     report_.dateText = present_.dateText;
     chosenDateText_ = present_.dateText;
 

@@ -99,6 +99,7 @@ void WriteReport(ReportState& state, const ReportSettings& settings, DataBuffer&
                       QStringLiteral("Warning!"), platform::MessageStyle::Exclamation);
     } else {
         bool anyAspect = false;
+        QStringList tooLarge;  // interpretation files left out because of their size
         for (int t = ephem::kFirstBody; t <= 9; ++t) {
             for (int n = ephem::kFirstBody; n <= ephem::kLastBody; ++n) {
                 const double separation =
@@ -109,8 +110,16 @@ void WriteReport(ReportState& state, const ReportSettings& settings, DataBuffer&
                     continue;
                 }
                 const QByteArray key = KeyOf(t, aspect.index, n);
-                const std::optional<QStringList> paragraph = LookUpInterpretation(
-                    DataFilePath(settings.appFolder, InterpretationFileName(t)), key);
+                const QString fileName = InterpretationFileName(t);
+                const DataFileRead file = ReadDataFile(DataFilePath(settings.appFolder, fileName));
+                if (file.tooLarge && !tooLarge.contains(fileName)) {
+                    tooLarge.append(fileName);
+                }
+                if (!file.contents) {
+                    continue;
+                }
+                const std::optional<QStringList> paragraph =
+                    FindInterpretation(*file.contents, key);
                 if (!paragraph) {
                     continue;
                 }
@@ -122,13 +131,23 @@ void WriteReport(ReportState& state, const ReportSettings& settings, DataBuffer&
                     FormatLongitude(state.skyPositions[static_cast<std::size_t>(t)]));
                 anyAspect = true;
                 for (const QString& line : *paragraph) {
-                    buffer.AppendBufferLine(line);
+                    // A full buffer would refuse every further line of the paragraph too, each
+                    // with a message of its own.
+                    if (!buffer.AppendBufferLine(line)) {
+                        break;
+                    }
                 }
                 buffer.AppendBlankLine();
             }
         }
         if (!anyAspect) {
             buffer.AppendBufferLine(kNoAspectsLine);
+        }
+        for (const QString& fileName : tooLarge) {
+            messages.Show(
+                DataFileTooLargeText(fileName, kLargestDataFileBytes) +
+                    QStringLiteral(" The aspects it explains are left out of the report."),
+                QStringLiteral("Warning!"), platform::MessageStyle::Exclamation);
         }
     }
     state.nextReportDay = state.nextReportDay + 1;

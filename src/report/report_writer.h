@@ -53,6 +53,10 @@ struct ReportSettings {
 // When the positions cannot be computed for the day, the page says so instead of listing
 // aspects, the message box explains it, skyPositions keep their values, and the day still
 // advances so that Forward and Backward keep their meaning.
+// An interpretation file larger than kLargestDataFileBytes is not read: its aspects are left
+// out and one message per page names it. When the buffer refuses a paragraph line (it is
+// full), the rest of that paragraph is left out; every other line of the page is still offered
+// to the buffer, which shows its full-buffer message for each refused one.
 void WriteReport(ReportState& state, const ReportSettings& settings, DataBuffer& buffer,
                  platform::MessageBoxes& messages, const PositionSource& positions);
 

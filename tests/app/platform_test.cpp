@@ -72,9 +72,9 @@ TEST(Caption, DateAndTimeInTheLocale) {
 TEST(SingleCopyLock, SecondCopyIsRefusedWhileTheFirstRuns) {
     DataFolder folder;
     platform::SingleCopyLock first(folder.Path());
-    ASSERT_TRUE(first.TryAcquire());
+    ASSERT_EQ(first.TryAcquire(), platform::LockOutcome::Acquired);
     platform::SingleCopyLock second(folder.Path());
-    EXPECT_FALSE(second.TryAcquire());
+    EXPECT_EQ(second.TryAcquire(), platform::LockOutcome::HeldByAnotherCopy);
     EXPECT_FALSE(second.IsHeld());
     EXPECT_TRUE(first.IsHeld());
     EXPECT_TRUE(QFile::exists(folder.FilePath(QStringLiteral("VELMARIS.LCK"))));
@@ -84,10 +84,10 @@ TEST(SingleCopyLock, FreeAgainWhenTheFirstCopyEnds) {
     DataFolder folder;
     {
         platform::SingleCopyLock first(folder.Path());
-        ASSERT_TRUE(first.TryAcquire());
+        ASSERT_EQ(first.TryAcquire(), platform::LockOutcome::Acquired);
     }
     platform::SingleCopyLock next(folder.Path());
-    EXPECT_TRUE(next.TryAcquire());
+    EXPECT_EQ(next.TryAcquire(), platform::LockOutcome::Acquired);
 }
 
 TEST(SingleCopyLock, LockLeftByACrashedCopyIsTakenOver) {
@@ -107,13 +107,13 @@ TEST(SingleCopyLock, LockLeftByACrashedCopyIsTakenOver) {
     ASSERT_TRUE(QFile::exists(path));
 
     platform::SingleCopyLock next(folder.Path());
-    EXPECT_TRUE(next.TryAcquire());
+    EXPECT_EQ(next.TryAcquire(), platform::LockOutcome::Acquired);
 }
 
 TEST(SingleCopyLock, OldLockOfARunningCopyStillCounts) {
     DataFolder folder;
     platform::SingleCopyLock first(folder.Path());
-    ASSERT_TRUE(first.TryAcquire());
+    ASSERT_EQ(first.TryAcquire(), platform::LockOutcome::Acquired);
     // Age alone never makes the lock stale: back-date the lock file by a day.
     QFile file(folder.FilePath(QStringLiteral("VELMARIS.LCK")));
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
@@ -121,7 +121,7 @@ TEST(SingleCopyLock, OldLockOfARunningCopyStillCounts) {
                                  QFileDevice::FileModificationTime));
     file.close();
     platform::SingleCopyLock second(folder.Path());
-    EXPECT_FALSE(second.TryAcquire());
+    EXPECT_EQ(second.TryAcquire(), platform::LockOutcome::HeldByAnotherCopy);
 }
 
 TEST(SecondCopy, RefusalMessage) {

@@ -54,7 +54,8 @@ TEST(ShowHelpTopic, ShowsTheFileAsAPage) {
         DataBuffer buffer(messages);
         buffer.AppendBufferLine(QStringLiteral("an earlier page"));
 
-        ASSERT_TRUE(ShowHelpTopic(folder.Path(), QStringLiteral("HINTS.HLP"), buffer, area));
+        ASSERT_TRUE(
+            ShowHelpTopic(folder.Path(), QStringLiteral("HINTS.HLP"), buffer, area, messages));
 
         // The topic's lines, the blank line the topic ends with and the one the show adds.
         QStringList page = c.lines;
@@ -83,7 +84,8 @@ TEST(ShowHelpTopic, MissingFileChangesNothing) {
     const QString textBefore = area.text;
     const int setsBefore = area.setCount;
 
-    EXPECT_FALSE(ShowHelpTopic(folder.Path(), QStringLiteral("UPGRADES.HLP"), buffer, area));
+    EXPECT_FALSE(
+        ShowHelpTopic(folder.Path(), QStringLiteral("UPGRADES.HLP"), buffer, area, messages));
     EXPECT_EQ(buffer.PageLines(), pageBefore);
     EXPECT_EQ(buffer.AllLines(), allBefore);
     EXPECT_EQ(area.text, textBefore);
@@ -98,7 +100,7 @@ TEST(ShowHelpTopic, MinimisedWindowKeepsTheTopicInTheBuffer) {
     area.minimised = true;
     DataBuffer buffer(messages);
 
-    EXPECT_TRUE(ShowHelpTopic(folder.Path(), QStringLiteral("PHILO.HLP"), buffer, area));
+    EXPECT_TRUE(ShowHelpTopic(folder.Path(), QStringLiteral("PHILO.HLP"), buffer, area, messages));
     // The page is written but not shown, so no blank line is added for the show.
     EXPECT_EQ(buffer.PageLines(), (QStringList{QStringLiteral("text"), QString()}));
     EXPECT_EQ(area.setCount, 0);

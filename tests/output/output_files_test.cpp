@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 
+#include <QFile>
 #include <QFileInfo>
 
 #include "output/print_job.h"
@@ -105,18 +106,31 @@ TEST(WriteFileAtomicallyTest, ReportsFailureAndNeverReplacesADevice) {
 // A full disk: a small tmpfs holds an old file; a write too large for it fails and the old
 // file is left as it was. Needs the right to mount, so it runs where tests run as root.
 TEST(WriteFileAtomicallyTest, FullDiskLeavesTheOldFileIntact) {
-    DataFolder folder;
-    const QByteArray mountPoint = folder.Path().toLocal8Bit();
-    if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0) {
-        GTEST_SKIP() << "cannot mount a small tmpfs here";
+    // Short contents stay in the write buffer until the end; long ones fail at once.
+    for (const qsizetype size : {qsizetype{3000}, qsizetype{256 * 1024}}) {
+        SCOPED_TRACE(size);
+        DataFolder folder;
+        const QByteArray mountPoint = folder.Path().toLocal8Bit();
+        if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0) {
+            GTEST_SKIP() << "cannot mount a small tmpfs here";
+        }
+        const QString path = folder.FilePath(QStringLiteral("OLD.TXT"));
+        ASSERT_TRUE(WriteFileAtomically(path, "old contents\r\n").ok);
+        // Fill the disk so that even a short write cannot land.
+        (void)WriteFileAtomically(folder.FilePath(QStringLiteral("FILLER")),
+                                  QByteArray(60 * 1024, 'f'));
+        QFile filler(folder.FilePath(QStringLiteral("FILLER2")));
+        if (filler.open(QIODevice::WriteOnly)) {
+            while (filler.write(QByteArray(512, 'f')) == 512 && filler.flush()) {
+            }
+            filler.close();
+        }
+        const WriteResult result = WriteFileAtomically(path, QByteArray(size, 'z'));
+        const QByteArray after = folder.Read(QStringLiteral("OLD.TXT"));
+        ::umount(mountPoint.constData());
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(after, QByteArray("old contents\r\n"));
     }
-    const QString path = folder.FilePath(QStringLiteral("OLD.TXT"));
-    ASSERT_TRUE(WriteFileAtomically(path, "old contents\r\n").ok);
-    const WriteResult tooLarge = WriteFileAtomically(path, QByteArray(256 * 1024, 'z'));
-    const QByteArray after = folder.Read(QStringLiteral("OLD.TXT"));
-    ::umount(mountPoint.constData());
-    EXPECT_FALSE(tooLarge.ok);
-    EXPECT_EQ(after, QByteArray("old contents\r\n"));
 }
 
 TEST(LoadStagedTextTest, FlagsLinesLongerThanTheLimit) {

@@ -11,11 +11,12 @@ SingleCopyLock::SingleCopyLock(const QString& appFolder)
     lock_.setStaleLockTime(0);
 }
 
-bool SingleCopyLock::TryAcquire() {
-    if (lock_.isLocked()) {
-        return true;
+LockOutcome SingleCopyLock::TryAcquire() {
+    if (lock_.isLocked() || lock_.tryLock(0)) {
+        return LockOutcome::Acquired;
     }
-    return lock_.tryLock(0);
+    return lock_.error() == QLockFile::LockFailedError ? LockOutcome::HeldByAnotherCopy
+                                                       : LockOutcome::NotPossible;
 }
 
 }  // namespace velmaris::platform
