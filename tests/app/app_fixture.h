@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 
 #include <memory>
+#include <string>
 
 namespace velmaris::testing {
 
@@ -27,17 +28,12 @@ inline void EnsureApplication() {
     }
 }
 
-// A screen of a fixed size and pixel density.
+// A screen 1280 pixels wide at 96 dots per inch: 15 twips per pixel.
 class FakeScreen final : public platform::ScreenMetrics {
   public:
-    FakeScreen(double dpi = 96, int width = 1280) : dpi_(dpi), width_(width) {}
-    [[nodiscard]] double DpiX() const override { return dpi_; }
-    [[nodiscard]] double DpiY() const override { return dpi_; }
-    [[nodiscard]] int WidthPixels() const override { return width_; }
-
-  private:
-    double dpi_;
-    int width_;
+    [[nodiscard]] double DpiX() const override { return 96; }
+    [[nodiscard]] double DpiY() const override { return 96; }
+    [[nodiscard]] int WidthPixels() const override { return 1280; }
 };
 
 // Says whether the text font is there, as the test wants.
@@ -86,6 +82,19 @@ struct AppRig {
     [[nodiscard]] QString ShownPage() const {
         return program->Buffer().PageText().replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     }
+    // The date line of the page.
+    [[nodiscard]] QString DateLine() const { return program->Buffer().PageLines().value(3); }
+    // The messages shown so far, one "title|style|text" line each.
+    [[nodiscard]] std::string Shown() const {
+        QStringList lines;
+        for (const ShownMessage& m : messages.shown) {
+            const char* style = m.style == platform::MessageStyle::Information   ? "Information"
+                                : m.style == platform::MessageStyle::Exclamation ? "Exclamation"
+                                                                                 : "Critical";
+            lines << m.title + QLatin1Char('|') + QLatin1String(style) + QLatin1Char('|') + m.text;
+        }
+        return lines.join(QLatin1Char('\n')).toStdString();
+    }
 
     DataFolder folder;
     FixedClock clock{TestMoment()};
@@ -96,6 +105,11 @@ struct AppRig {
     FakeFonts fonts;
     std::unique_ptr<domain::Program> program;
     std::unique_ptr<app::MainWindow> window;
+};
+
+// The main window after start-up with the real data files.
+struct StartedApp : AppRig {
+    StartedApp() { window->StartUp(); }
 };
 
 // Day number of a civil date, from Qt's own calendar.

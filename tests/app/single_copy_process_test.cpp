@@ -1,7 +1,7 @@
 // The single-copy lock across real processes. Each copy is the helper program, which takes the
 // same SingleCopyLock as VELMARIS in the folder it is given, when the test says "go".
+#include "app/start_up.h"
 #include "app_fixture.h"
-#include "platform/qt/single_copy_lock.h"
 #include "support/scratch_mount.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +16,7 @@ namespace {
 // Bound on one step of a copy, so that a broken copy fails the test instead of hanging it.
 constexpr int kStepMs = 30000;
 
+// One copy of the program, started at once; it tries the lock when told to go.
 class Copy {
   public:
     explicit Copy(const QString& folder) {
@@ -28,8 +29,6 @@ class Copy {
             process_.waitForFinished(kStepMs);
         }
     }
-    Copy(const Copy&) = delete;
-    Copy& operator=(const Copy&) = delete;
 
     // The next line the copy prints, or nothing when it ends first.
     QString NextLine() {
@@ -40,7 +39,6 @@ class Copy {
         }
         return QString::fromLatin1(process_.readLine()).trimmed();
     }
-    // Lets the copy try the lock.
     void Go() {
         process_.write("go\n");
         process_.waitForBytesWritten(kStepMs);
@@ -51,15 +49,15 @@ class Copy {
         Go();
         return NextLine();
     }
-    // Lets a copy that holds the lock end normally.
-    void Quit() {
-        process_.closeWriteChannel();
+    // Ends the copy with the signal, or normally with 0.
+    void End(int signal) {
+        if (signal == 0) {
+            process_.closeWriteChannel();
+        } else {
+            ASSERT_EQ(::kill(static_cast<pid_t>(process_.processId()), signal), 0);
+        }
         EXPECT_TRUE(process_.waitForFinished(kStepMs));
-    }
-    void Signal(int signal) {
-        ASSERT_EQ(::kill(static_cast<pid_t>(process_.processId()), signal), 0);
-        EXPECT_TRUE(process_.waitForFinished(kStepMs));
-        EXPECT_EQ(process_.exitStatus(), QProcess::CrashExit);
+        EXPECT_EQ(process_.exitStatus(), signal == 0 ? QProcess::NormalExit : QProcess::CrashExit);
     }
 
   private:
@@ -67,10 +65,10 @@ class Copy {
 };
 
 QString LockPath(const DataFolder& folder) {
-    return folder.FilePath(platform::kLockFileName);
+    return folder.FilePath(QStringLiteral("VELMARIS.LCK"));
 }
 
-TEST(SingleCopyProcesses, ACopyThatDiedLeavesNoLockThatBlocksTheNextStart) {
+TEST(SingleCopyProcesses, AnOldLockCountsButACopyThatDiedLeavesNoneThatBlocksTheNextStart) {
     struct Case {
         const char* label;
         int signal;  // 0: the copy ends normally
@@ -84,16 +82,17 @@ TEST(SingleCopyProcesses, ACopyThatDiedLeavesNoLockThatBlocksTheNextStart) {
         {
             Copy first(folder.Path());
             ASSERT_EQ(first.Try(), QStringLiteral("acquired"));
+            // Age alone never makes the lock stale: back-date the lock file by a day.
+            QFile lock(LockPath(folder));
+            ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTimeUtc().addDays(-1),
+                                         QFileDevice::FileModificationTime));
+            lock.close();
             Copy second(folder.Path());
             EXPECT_EQ(second.Try(), QStringLiteral("refused"));
-            if (c.signal != 0) {
-                first.Signal(c.signal);
-                // The dead copy could not remove its lock file.
-                EXPECT_TRUE(QFile::exists(LockPath(folder)));
-            } else {
-                first.Quit();
-                EXPECT_FALSE(QFile::exists(LockPath(folder)));
-            }
+            first.End(c.signal);
+            // Only a copy that ended normally removed its lock file.
+            EXPECT_EQ(QFile::exists(LockPath(folder)), c.signal != 0);
         }
         Copy next(folder.Path());
         EXPECT_EQ(next.Try(), QStringLiteral("acquired"));
@@ -101,21 +100,17 @@ TEST(SingleCopyProcesses, ACopyThatDiedLeavesNoLockThatBlocksTheNextStart) {
 }
 
 TEST(SingleCopyProcesses, TwoCopiesStartedAtTheSameInstantGiveExactlyOne) {
-    struct Case {
-        const char* label;
-        bool deadCopysLock;  // the lock file of a killed copy lies in the folder
-    };
-    const Case cases[] = {{"free folder", false}, {"lock left by a killed copy", true}};
-    constexpr int kRounds = 10;
     EnsureApplication();
-    for (const Case& c : cases) {
-        for (int round = 0; round < kRounds; ++round) {
-            SCOPED_TRACE(::testing::Message() << c.label << ", round " << round);
+    for (const bool deadCopysLock : {false, true}) {
+        for (int round = 0; round < 10; ++round) {
+            SCOPED_TRACE(::testing::Message()
+                         << (deadCopysLock ? "lock left by a killed copy" : "free folder")
+                         << ", round " << round);
             DataFolder folder;
-            if (c.deadCopysLock) {
+            if (deadCopysLock) {
                 Copy dead(folder.Path());
                 ASSERT_EQ(dead.Try(), QStringLiteral("acquired"));
-                dead.Signal(SIGKILL);
+                dead.End(SIGKILL);
                 ASSERT_TRUE(QFile::exists(LockPath(folder)));
             }
             Copy a(folder.Path());
@@ -126,8 +121,7 @@ TEST(SingleCopyProcesses, TwoCopiesStartedAtTheSameInstantGiveExactlyOne) {
             b.Go();
             QStringList answers = {a.NextLine(), b.NextLine()};
             answers.sort();
-            EXPECT_EQ(answers,
-                      (QStringList{QStringLiteral("acquired"), QStringLiteral("refused")}));
+            EXPECT_EQ(answers.join(' ').toStdString(), "acquired refused");
         }
     }
 }
@@ -143,6 +137,13 @@ TEST(SingleCopyProcesses, ReadOnlyFolderMakesTheLockUnavailableNotRefused) {
     }
     Copy copy(folder.Path());
     EXPECT_EQ(copy.Try(), QStringLiteral("unavailable"));
+}
+
+TEST(SecondCopy, RefusalMessage) {
+    EXPECT_EQ(app::kSecondCopyText,
+              QStringLiteral("VELMARIS is already running. For your protection you cannot have "
+                             "more than one copy of VELMARIS running at a time."));
+    EXPECT_EQ(app::kSecondCopyTitle, QStringLiteral("WARNING!"));
 }
 
 }  // namespace

@@ -4,148 +4,115 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 namespace velmaris::domain {
 namespace {
 
-using testing::RecordingMessages;
-using testing::RecordingTextArea;
+struct Rig {
+    testing::RecordingMessages messages;
+    testing::RecordingTextArea area;
+    DataBuffer buffer{messages};
 
-void Fill(DataBuffer& buffer, int lines) {
-    for (int i = 0; i < lines; ++i) {
-        buffer.AppendBufferLine(QString::number(i));
+    void Fill(int lines) {
+        for (int i = 0; i < lines; ++i) {
+            buffer.AppendBufferLine(QString::number(i));
+        }
     }
-}
+};
 
 TEST(DataBuffer, PageAndWholeBufferKeptSideBySide) {
-    RecordingMessages messages;
-    DataBuffer buffer(messages);
-    buffer.AppendBufferLine(QStringLiteral("a"));
-    buffer.AppendBlankLine();
-    buffer.ClearDataBuffer();
-    buffer.AppendBufferLine(QStringLiteral("b"));
-    EXPECT_EQ(buffer.AllLines(),
-              (QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")}));
-    EXPECT_EQ(buffer.PageLines(), QStringList{QStringLiteral("b")});
-    EXPECT_EQ(buffer.AllLineCount(), 3);
-    EXPECT_EQ(buffer.PageLineCount(), 1);
+    Rig f;
+    f.buffer.AppendBufferLine(QStringLiteral("a"));
+    f.buffer.AppendBlankLine();
+    f.buffer.ClearDataBuffer();
+    f.buffer.AppendBufferLine(QStringLiteral("b"));
+    EXPECT_EQ(f.buffer.AllLines(), (QStringList{QStringLiteral("a"), QString(), "b"}));
+    EXPECT_EQ(f.buffer.PageLines(), QStringList{QStringLiteral("b")});
 
-    buffer.ClearAllData();
-    EXPECT_EQ(buffer.AllLineCount(), 0);
-    EXPECT_EQ(buffer.PageLines(), QStringList{QStringLiteral("b")});
-    ASSERT_EQ(messages.shown.size(), 1U);
-    EXPECT_EQ(messages.shown[0].text.toStdString(), "All data cleared from buffer.");
-    EXPECT_EQ(messages.shown[0].title.toStdString(), "Information!");
-    EXPECT_EQ(messages.shown[0].style, platform::MessageStyle::Exclamation);
+    f.buffer.ClearAllData();
+    EXPECT_EQ(f.buffer.AllLineCount(), 0);
+    EXPECT_EQ(f.buffer.PageLines(), QStringList{QStringLiteral("b")});
+    ASSERT_EQ(f.messages.shown.size(), 1U);
+    EXPECT_EQ(f.messages.shown[0].text.toStdString(), "All data cleared from buffer.");
+    EXPECT_EQ(f.messages.shown[0].title.toStdString(), "Information!");
+    EXPECT_EQ(f.messages.shown[0].style, platform::MessageStyle::Exclamation);
 }
 
 TEST(DataBuffer, ShowAppendsBlankLineAndOneMoreCrLf) {
-    RecordingMessages messages;
-    RecordingTextArea area;
-    DataBuffer buffer(messages);
-    buffer.AppendBufferLine(QStringLiteral("one"));
-    buffer.AppendBufferLine(QStringLiteral("  two"));
-    ASSERT_TRUE(buffer.ShowDataBuffer(area));
-    EXPECT_EQ(area.text.toStdString(), "one\r\n  two\r\n\r\n\r\n");
-    EXPECT_EQ(buffer.PageLineCount(), 3);
-    EXPECT_EQ(buffer.AllLineCount(), 3);
+    Rig f;
+    f.buffer.AppendBufferLine(QStringLiteral("one"));
+    f.buffer.AppendBufferLine(QStringLiteral("  two"));
+    ASSERT_TRUE(f.buffer.ShowDataBuffer(f.area));
+    EXPECT_EQ(f.area.text.toStdString(), "one\r\n  two\r\n\r\n\r\n");
+    EXPECT_EQ(f.buffer.AllLineCount(), 3);
 }
 
+// Nothing is shown while minimised, or when the whole buffer is empty, also after "Clear all
+// data" while the page is still there.
 TEST(DataBuffer, ShowDoesNothingWhileMinimisedOrEmpty) {
-    struct Case {
-        const char* label;
-        bool minimised;
-        int lines;
-    };
-    const Case cases[] = {{"minimised", true, 3}, {"empty buffer", false, 0}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
-        RecordingMessages messages;
-        RecordingTextArea area;
-        area.minimised = c.minimised;
-        area.text = QStringLiteral("old");
-        DataBuffer buffer(messages);
-        Fill(buffer, c.lines);
-        EXPECT_FALSE(buffer.ShowDataBuffer(area));
-        EXPECT_EQ(area.text.toStdString(), "old");
-        EXPECT_EQ(buffer.AllLineCount(), c.lines);
+    for (const std::string_view c : {"minimised", "empty", "cleared"}) {
+        SCOPED_TRACE(c);
+        Rig f;
+        f.area.minimised = c == "minimised";
+        f.Fill(c == "empty" ? 0 : 3);
+        if (c == "cleared") {
+            f.buffer.ClearAllData();
+        }
+        EXPECT_FALSE(f.buffer.ShowDataBuffer(f.area));
+        EXPECT_EQ(f.area.setCount, 0);
+        EXPECT_EQ(f.buffer.AllLineCount(), c == "minimised" ? 3 : 0);
     }
 }
 
-// After "Clear all data" the page is still there but the whole buffer is empty: nothing shown.
-TEST(DataBuffer, ShowAfterClearAllDataDoesNothing) {
-    RecordingMessages messages;
-    RecordingTextArea area;
-    DataBuffer buffer(messages);
-    Fill(buffer, 2);
-    buffer.ClearAllData();
-    EXPECT_FALSE(buffer.ShowDataBuffer(area));
-    EXPECT_EQ(area.setCount, 0);
-}
-
+// Above 1000 lines every show warns (the show adds a line), until the buffer is cleared.
 TEST(DataBuffer, NearlyFullWarningAbove1000Lines) {
-    struct Case {
-        int linesBeforeShow;  // the show adds one
-        int warnings;
-    };
-    const Case cases[] = {{998, 0}, {999, 0}, {1000, 1}, {5000, 1}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.linesBeforeShow);
-        RecordingMessages messages;
-        RecordingTextArea area;
-        DataBuffer buffer(messages);
-        Fill(buffer, c.linesBeforeShow);
-        buffer.ShowDataBuffer(area);
-        EXPECT_EQ(messages.CountOf(kBufferNearlyFullText), c.warnings);
-        if (c.warnings > 0) {
-            EXPECT_EQ(messages.shown.back().title.toStdString(), "Warning!");
-            EXPECT_EQ(messages.shown.back().style, platform::MessageStyle::Information);
+    for (const auto& [linesBeforeShow, warnings] : {std::pair{999, 0}, {1000, 1}, {5000, 1}}) {
+        SCOPED_TRACE(linesBeforeShow);
+        Rig f;
+        f.Fill(linesBeforeShow);
+        f.buffer.ShowDataBuffer(f.area);
+        EXPECT_EQ(f.messages.CountOf(kBufferNearlyFullText), warnings);
+        if (warnings > 0) {
+            EXPECT_EQ(f.messages.shown.back().title.toStdString(), "Warning!");
+            EXPECT_EQ(f.messages.shown.back().style, platform::MessageStyle::Information);
+            f.buffer.ClearDataBuffer();
+            f.buffer.AppendBufferLine(QStringLiteral("next page"));
+            f.buffer.ShowDataBuffer(f.area);
+            EXPECT_EQ(f.messages.CountOf(kBufferNearlyFullText), 2);
         }
     }
 }
 
-TEST(DataBuffer, NearlyFullWarningRepeatsOnEveryShow) {
-    RecordingMessages messages;
-    RecordingTextArea area;
-    DataBuffer buffer(messages);
-    Fill(buffer, 1000);
-    buffer.ShowDataBuffer(area);
-    buffer.ClearDataBuffer();
-    buffer.AppendBufferLine(QStringLiteral("next page"));
-    buffer.ShowDataBuffer(area);
-    EXPECT_EQ(messages.CountOf(kBufferNearlyFullText), 2);
-}
-
 TEST(DataBuffer, FullBufferRefusesEveryLineWithOneMessageEach) {
-    RecordingMessages messages;
-    DataBuffer buffer(messages);
-    Fill(buffer, kBufferLineLimit - 1);
-    EXPECT_TRUE(buffer.AppendBufferLine(QStringLiteral("last that fits")));
-    EXPECT_EQ(buffer.AllLineCount(), 32767);
-    EXPECT_TRUE(messages.shown.empty());
+    Rig f;
+    f.Fill(kBufferLineLimit - 1);
+    EXPECT_TRUE(f.buffer.AppendBufferLine(QStringLiteral("last that fits")));
+    EXPECT_EQ(f.buffer.AllLineCount(), 32767);
+    EXPECT_TRUE(f.messages.shown.empty());
 
-    buffer.ClearDataBuffer();
+    f.buffer.ClearDataBuffer();
     for (int i = 0; i < 20; ++i) {
-        EXPECT_FALSE(buffer.AppendBufferLine(QStringLiteral("refused")));
+        EXPECT_FALSE(f.buffer.AppendBufferLine(QStringLiteral("refused")));
     }
-    EXPECT_EQ(buffer.AllLineCount(), 32767);
-    EXPECT_EQ(buffer.PageLineCount(), 0);
-    EXPECT_EQ(buffer.AllLines().back().toStdString(), "last that fits");
-    EXPECT_EQ(messages.CountOf(kBufferFullText), 20);
-    EXPECT_EQ(messages.shown.front().title.toStdString(), "Warning!");
-    EXPECT_EQ(messages.shown.front().style, platform::MessageStyle::Critical);
+    EXPECT_EQ(f.buffer.AllLineCount(), 32767);
+    EXPECT_EQ(f.buffer.PageLineCount(), 0);
+    EXPECT_EQ(f.buffer.AllLines().back().toStdString(), "last that fits");
+    EXPECT_EQ(f.messages.CountOf(kBufferFullText), 20);
+    EXPECT_EQ(f.messages.shown.front().title.toStdString(), "Warning!");
+    EXPECT_EQ(f.messages.shown.front().style, platform::MessageStyle::Critical);
 }
 
 // The page can outgrow the whole buffer after "Clear all data"; a full page refuses too, and
 // neither list then takes the line, so they never drift apart.
 TEST(DataBuffer, FullPageRefusesWithoutTouchingWholeBuffer) {
-    RecordingMessages messages;
-    DataBuffer buffer(messages);
-    Fill(buffer, kBufferLineLimit);
-    buffer.ClearAllData();
-    EXPECT_FALSE(buffer.AppendBufferLine(QStringLiteral("refused")));
-    EXPECT_EQ(buffer.AllLineCount(), 0);
-    EXPECT_EQ(buffer.PageLineCount(), 32767);
-    EXPECT_EQ(messages.CountOf(kBufferFullText), 1);
+    Rig f;
+    f.Fill(kBufferLineLimit);
+    f.buffer.ClearAllData();
+    EXPECT_FALSE(f.buffer.AppendBufferLine(QStringLiteral("refused")));
+    EXPECT_EQ(f.buffer.AllLineCount(), 0);
+    EXPECT_EQ(f.buffer.PageLineCount(), 32767);
+    EXPECT_EQ(f.messages.CountOf(kBufferFullText), 1);
 }
 
 }  // namespace

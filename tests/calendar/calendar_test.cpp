@@ -1,122 +1,171 @@
 #include "calendar/calendar.h"
 
+#include "calendar/moment_fields.h"
+#include "calendar/new_date.h"
+
 #include <gtest/gtest.h>
 #include <QDate>
+
+#include <string>
+#include <tuple>
 
 namespace velmaris::domain {
 namespace {
 
-struct DateCase {
-    const char* label;
-    double year, month, day;
-    double dayNumber;
-};
-
-// Day numbers from published tables and a proleptic-calendar ordinal count.
+// Day numbers from published tables and a proleptic-calendar ordinal count; the Gregorian
+// dates from 1582 on are checked against Qt below.
 TEST(DayNumberFromDate, KnownDates) {
-    const DateCase cases[] = {
-        {"J2000 day", 2000, 1, 1, 2451545},
-        {"epoch of the Julian period", -4712, 1, 1, 0},
-        {"1 January AD 1, Julian", 1, 1, 1, 1721424},
-        {"day 0 of January 1900", 1900, 1, 0, 2415020},
-        {"Sputnik launch", 1957, 10, 4, 2436116},
-        {"4 December 2026", 2026, 12, 4, 2461379},
-        {"first Gregorian day", 1582, 10, 15, 2299161},
-        {"last Julian day", 1582, 10, 4, 2299160},
-        {"skipped 14 October taken as Julian", 1582, 10, 14, 2299170},
-        {"30 February 2024 runs on", 2024, 2, 30, 2460371},
-        {"1 March 2024", 2024, 3, 1, 2460371},
-        {"month 13 runs into the next year", 2023, 13, 1, 2460311},
-        {"day 0 is the last of the month before", 2023, 3, 0, 2460004},
+    const std::tuple<double, double, double, double> cases[] = {
+        {-4712, 1, 1, 0},         // epoch of the Julian period
+        {1, 1, 1, 1721424},       // 1 January AD 1, Julian
+        {1900, 1, 0, 2415020},    // day 0 of January 1900
+        {1582, 10, 4, 2299160},   // last Julian day
+        {1582, 10, 14, 2299170},  // skipped 14 October taken as Julian
+        {2024, 2, 30, 2460371},   // 30 February 2024 runs on into 1 March
+        {2023, 13, 1, 2460311},   // month 13 runs into the next year
+        {2023, 3, 0, 2460004},    // day 0 is the last of the month before
     };
-    for (const DateCase& c : cases) {
-        SCOPED_TRACE(c.label);
-        EXPECT_EQ(DayNumberFromDate(c.year, c.month, c.day), c.dayNumber);
+    for (const auto& [year, month, day, dayNumber] : cases) {
+        EXPECT_EQ(DayNumberFromDate(year, month, day), dayNumber) << year << "-" << month;
     }
 }
 
-// Qt's own calendar code is a second implementation of the Gregorian calendar.
-TEST(DayNumberFromDate, AgreesWithQtOnEveryGregorianDayOf1582To2400) {
-    for (qint64 jd = 2299161; jd <= 2597641; ++jd) {
-        const QDate date = QDate::fromJulianDay(jd);
-        const double got = DayNumberFromDate(date.year(), date.month(), date.day());
-        if (got != static_cast<double>(jd)) {
-            FAIL() << "want " << jd << " got " << got << " for "
-                   << date.toString(Qt::ISODate).toStdString();
-        }
-    }
-}
-
-TEST(GregorianDateFromDayNumber, AgreesWithQtFromYear1To3000) {
+// Qt's own calendar code is a second implementation of the Gregorian calendar: both ways agree
+// with it on every day of the years 1 to 3000 (to day numbers from 15 October 1582 on, where
+// the Gregorian calendar starts).
+TEST(DayNumbers, AgreeWithQtOnEveryGregorianDayOfTheYears1To3000) {
     for (qint64 jd = 1721426; jd <= 2816787; ++jd) {
         const QDate want = QDate::fromJulianDay(jd);
         const GregorianDate got = GregorianDateFromDayNumber(static_cast<double>(jd));
-        if (got.year != want.year() || got.month != want.month() || got.day != want.day()) {
+        const double back = jd < 2299161 ? static_cast<double>(jd)
+                                         : DayNumberFromDate(want.year(), want.month(), want.day());
+        if (got.year != want.year() || got.month != want.month() || got.day != want.day() ||
+            back != static_cast<double>(jd)) {
             FAIL() << "day " << jd << " want " << want.toString(Qt::ISODate).toStdString()
-                   << " got " << got.year << "-" << got.month << "-" << got.day;
+                   << " got " << got.year << "-" << got.month << "-" << got.day << " and back "
+                   << back;
         }
     }
 }
 
+// 4 July 2026 in each order and an unknown one; two-digit parts; short and long years.
 TEST(DayNumberToDateText, OrdersAndPadding) {
-    struct Case {
-        const char* label;
-        double dayNumber;
-        int order;
-        const char* want;
-    };
-    const Case cases[] = {
-        {"month/day/year", 2451545, 0, "01/01/2000"},
-        {"day/month/year", 2451545, 1, "01/01/2000"},
-        {"year/month/day", 2451545, 2, "2000/01/01"},
-        {"unknown order as 0", 2461226, 7, "07/04/2026"},
-        {"day before month in order 1", 2461226, 1, "04/07/2026"},
-        {"two-digit month and day kept", 2461379, 0, "12/04/2026"},
-        {"after 28 February 2023", 2460004 + 1, 0, "03/01/2023"},
-        {"after 28 February 2024", 2460369 + 1, 0, "02/29/2024"},
-        {"year below 1000 is not padded", 2013254, 2, "800/01/01"},
-        {"five-digit year keeps its last four digits", 5373485, 0, "01/01/0000"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
-        EXPECT_EQ(DayNumberToDateText(c.dayNumber, c.order).toStdString(), c.want);
+    const std::tuple<double, int, const char*> cases[] = {
+        {2461226, 0, "07/04/2026"}, {2461226, 1, "04/07/2026"}, {2461226, 2, "2026/07/04"},
+        {2461226, 7, "07/04/2026"}, {2461379, 0, "12/04/2026"}, {2013254, 2, "800/01/01"},
+        {5373485, 0, "01/01/0000"}};
+    for (const auto& [dayNumber, order, want] : cases) {
+        EXPECT_EQ(DayNumberToDateText(dayNumber, order).toStdString(), want);
     }
 }
 
-TEST(ClockToHours, MinutesAsHundredths) {
-    struct Case {
-        double clock, hours;
-    };
-    const Case cases[] = {{9.30, 9.5},   {12.15, 12.25}, {0.15, 0.25}, {11.59, 11 + 59.0 / 60},
-                          {9.75, 10.25}, {0, 0}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.clock);
-        EXPECT_NEAR(ClockToHours(c.clock), c.hours, 1e-12);
+TEST(ClockAndRounding, MinutesAsHundredthsHalvesUpwardAndToEven) {
+    const std::pair<double, double> hours[] = {{9.30, 9.5},   {12.15, 12.25},          {0.15, 0.25},
+                                               {9.75, 10.25}, {11.59, 11 + 59.0 / 60}, {0, 0}};
+    for (const auto& [clock, want] : hours) {
+        EXPECT_NEAR(ClockToHours(clock), want, 1e-12) << clock;
+    }
+    const std::pair<double, double> hundredths[] = {{2.994, 2.99}, {2.996, 3.0},    {-2.994, -2.99},
+                                                    {0.125, 0.13}, {-0.125, -0.12}, {29.0, 29.0}};
+    for (const auto& [x, want] : hundredths) {
+        EXPECT_DOUBLE_EQ(RoundHundredths(x), want) << x;
+    }
+    const std::pair<double, double> even[] = {{2.5, 2}, {3.5, 4},   {-2.5, -2},      {-3.5, -4},
+                                              {2.4, 2}, {2.6, 3},   {0.5, 0},        {1999.5, 2000},
+                                              {12, 12}, {-0.4, -0}, {32767.4, 32767}};
+    for (const auto& [x, want] : even) {
+        EXPECT_EQ(RoundHalfEven(x), want) << x;
     }
 }
 
-TEST(RoundHundredths, HalvesUpward) {
-    struct Case {
-        double x, want;
+// Month/day/year, half day and zone (the digits that tell every float apart).
+std::string Text(const MomentFields& f) {
+    return QString::asprintf("%d/%d/%d %s zone %.9g", f.month, f.day, f.year, qPrintable(f.amPm),
+                             static_cast<double>(f.zone))
+        .toStdString();
+}
+
+TEST(LoadNatalDateTime, FieldsFromOptionValues) {
+    const std::tuple<OptionValues, const char*, float> cases[] = {
+        {{0, 5, 7, 4, 1950, 9, 45, 0, 5}, "7/4/1950 A.M. zone 5", 9.45F},
+        {{0, 5, 7, 4, 1950, 11, 0, 1, -2.5F}, "7/4/1950 P.M. zone -2.5", 11.0F},  // half day 1
+        {{0, 5, 7, 4, 1950, 11, 0, 0.4F, 0}, "7/4/1950 P.M. zone 0", 11.0F},      // half day 0.4
+        {{0, 5, 6.5F, 3.5F, 1950.5F, 12, 15, 0, 0}, "6/4/1950 A.M. zone 0", 12.15F},  // to even
+        {{}, "0/0/0 A.M. zone 0", 0},  // nothing read
+        // the limits of 16 bits and of the zone
+        {{0, 5, -32768, 32767, 32767.4F, 0, 0, 0, 24}, "-32768/32767/32767 A.M. zone 24", 0},
     };
-    const Case cases[] = {{2.994, 2.99}, {2.996, 3.0},    {-2.994, -2.99},
-                          {0.125, 0.13}, {-0.125, -0.12}, {29.0, 29.0}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.x);
-        EXPECT_DOUBLE_EQ(RoundHundredths(c.x), c.want);
+    for (const auto& [values, want, clock] : cases) {
+        const NatalLoad load = LoadNatalDateTime(values);
+        EXPECT_EQ(Text(load.natal), want);
+        EXPECT_FLOAT_EQ(load.natal.clock, clock) << want;
+        EXPECT_TRUE(load.problems.isEmpty()) << want;
     }
 }
 
-TEST(RoundHalfEven, HalvesToEvenNeighbour) {
-    struct Case {
-        double x, want;
+TEST(LoadNatalDateTime, ValueBeyondSixteenBitsIsReportedNotWrapped) {
+    const NatalLoad load = LoadNatalDateTime({0, 5, 7, 40000, 99999, 9, 0, 0, 0});
+    EXPECT_EQ(Text(load.natal), "7/0/0 A.M. zone 0");
+    EXPECT_EQ(load.problems.join('|').toStdString(),
+              "Line 3 of OPTIONS.OPT holds 40000 as the birth day, which is out of range.|"
+              "Line 4 of OPTIONS.OPT holds 99999 as the birth year, which is out of range.");
+}
+
+TEST(LoadPresentDateTime, ChosenFieldsAndDateText) {
+    const std::tuple<QTime, int, const char*, float> cases[] = {
+        {QTime(13, 5), 0, "12/4/2026 P.M. zone -1 12/4/2026", 1.05F},    // a 12-hour dial
+        {QTime(12, 30), 1, "12/4/2026 P.M. zone -1 4/12/2026", 12.30F},  // 12:30 stays 12.30
+        {QTime(0, 10), 2, "12/4/2026 A.M. zone -1 2026/12/4", 0.10F},
+        {QTime(23, 59), 0, "12/4/2026 P.M. zone -1 12/4/2026", 11.59F},
+        {QTime(9, 0), 5, "12/4/2026 A.M. zone -1 12/4/2026", 9.0F},  // unknown order as 0
     };
-    const Case cases[] = {{2.5, 2}, {3.5, 4},   {-2.5, -2},      {-3.5, -4},
-                          {2.4, 2}, {2.6, 3},   {0.5, 0},        {1999.5, 2000},
-                          {12, 12}, {-0.4, -0}, {32767.4, 32767}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.x);
-        EXPECT_EQ(RoundHalfEven(c.x), c.want);
+    for (const auto& [time, order, want, clock] : cases) {
+        const PresentMoment present = LoadPresentDateTime(QDateTime(QDate(2026, 12, 4), time),
+                                                          order, -1.0F, QLocale(QLocale::English));
+        EXPECT_EQ(Text(present.chosen) + " " + present.dateText.toStdString(), want);
+        EXPECT_FLOAT_EQ(present.chosen.clock, clock) << want;
+    }
+    // A 12-hour locale whose afternoon marker is not "PM" must still give the afternoon.
+    const PresentMoment korean = LoadPresentDateTime(QDateTime(QDate(2026, 12, 4), QTime(15, 0)), 0,
+                                                     0, QLocale(QLocale::Korean));
+    EXPECT_EQ(korean.chosen.amPm.toStdString(), "P.M.");
+    EXPECT_FLOAT_EQ(korean.chosen.clock, 3.0F);
+}
+
+TEST(TwelveHourClockText, HourOnTwelveHourDial) {
+    const std::pair<QTime, const char*> cases[] = {
+        {QTime(0, 5), "12:05 AM"},   {QTime(9, 7), "09:07 AM"},   {QTime(12, 0), "12:00 PM"},
+        {QTime(13, 45), "01:45 PM"}, {QTime(23, 59), "11:59 PM"}, {QTime(11, 59), "11:59 AM"}};
+    for (const auto& [time, want] : cases) {
+        EXPECT_EQ(TwelveHourClockText(time).toStdString(), want);
+    }
+}
+
+TEST(ValidateNewDate, AcceptsAndRefuses) {
+    const std::string month = "The transit month must be a whole number from 1 to 12.";
+    const std::string day = "The transit day must be a whole number from 1 to 31.";
+    const std::string year = "The transit year must be a whole number from 1 to 9999.";
+    // month, day, year; the day number, 0 when refused; the message
+    const std::tuple<const char*, const char*, const char*, double, std::string> cases[] = {
+        {"12", "4", "2026", 2461379, ""},
+        {" 7 ", "04", "2026", 2461226, ""},  // blanks around the digits
+        {"2", "31", "2023", 2460007, ""},    // 31 February runs into March
+        {"", "4", "2026", 0, "Please enter the transit month."},
+        {"12", "  ", "2026", 0, "Please enter the transit day."},
+        {"12", "4x", "2026", 0, day},
+        {"-1", "4", "2026", 0, month},
+        {"13", "4", "2026", 0, month},
+        {"12", "0", "2026", 0, day},
+        {"12", "32", "2026", 0, day},
+        {"12", "4", "0", 0, year},
+        {"12", "4", "10000", 0, year},
+        {"12", "4", "99999999999", 0, year},  // more digits than an int holds
+    };
+    for (const auto& [m, d, y, dayNumber, message] : cases) {
+        const NewDateCheck check =
+            ValidateNewDate(QString::fromLatin1(m), QString::fromLatin1(d), QString::fromLatin1(y));
+        EXPECT_EQ(check.message.toStdString(), message) << m << "/" << d << "/" << y;
+        EXPECT_EQ(check.dayNumber.value_or(0), dayNumber) << m << "/" << d << "/" << y;
     }
 }
 

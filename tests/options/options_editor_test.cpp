@@ -1,11 +1,10 @@
+// The editor's file rules. Opening, saving, restoring and the messages are checked through the
+// options window in the app tests.
 #include "options/options_editor.h"
 
-#include "options/options_file.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
-
-#include <QDir>
 
 namespace velmaris::domain {
 namespace {
@@ -23,17 +22,12 @@ TEST(OptionsFileBytes, LineBreakRules) {
         QByteArray want;
     };
     const Case cases[] = {
-        {"loaded text: the added break becomes the one last CR LF", "1.5 orb\n6\n", false,
+        {"loaded text: the added break becomes the last CR LF", "1.5 orb\n6\n", false,
          "1.5 orb\r\n6\r\n"},
         {"typed after the last break: nothing is cut", "1.5 orb\n6", false, "1.5 orb\r\n6\r\n"},
-        {"two characters without a break", "12", false, "12\r\n"},
         {"one character is written unchanged", "5", false, "5"},
         {"empty text is written unchanged", "", false, ""},
         {"a lone break", "\n", false, "\r\n"},
-        {"blank lines inside are kept", "1\n\nnote\n", false, "1\r\n\r\nnote\r\n"},
-        {"two breaks at the end keep one empty line", "1\n\n", false, "1\r\n\r\n"},
-        {"UTF-8 text", QStringLiteral("caf\u00e9\n"), false, "caf\xc3\xa9\r\n"},
-        {"Latin-1 text", QStringLiteral("caf\u00e9\n"), true, "caf\xe9\r\n"},
         {"Latin-1 asked but a character does not fit", QStringLiteral("\u20ac\n"), true,
          "\xe2\x82\xac\r\n"},
     };
@@ -43,43 +37,25 @@ TEST(OptionsFileBytes, LineBreakRules) {
     }
 }
 
-TEST(OptionsEditorFile, OpenAndSaveWithoutEditsKeepsTheBytes) {
+TEST(OptionsEditorFile, LoadEndsEveryLineWithOneBreakAndSaveWithoutEditsKeepsTheBytes) {
     struct Case {
         const char* label;
         QByteArray file;
-    };
-    const Case cases[] = {
-        {"CR LF file", "1.5    Orb\r\n6      Month\r\n\r\nHOW TO EDIT\r\nmore text\r\n"},
-        {"Latin-1 file", "1.5    Orb \xb0\r\n6      Mois\r\n"},
-        {"UTF-8 file", "1.5    Orb \xc2\xb0\r\n"},
-        {"trailing blank lines", "1\r\n\r\n\r\n"},
-        {"one line", "1\r\n"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
-        DataFolder folder;
-        folder.Write(kOpt, c.file);
-        const std::optional<OptionsText> loaded = LoadOptionsText(folder.Path());
-        ASSERT_TRUE(loaded.has_value());
-        ASSERT_TRUE(SaveOptionsText(folder.Path(), loaded->text, loaded->latin1));
-        EXPECT_EQ(folder.Read(kOpt), c.file);
-    }
-}
-
-TEST(OptionsEditorFile, LoadEndsEveryLineWithOneBreak) {
-    struct Case {
-        const char* label;
-        QByteArray file;
-        QString want;
+        QString text;
         bool latin1;
+        QByteArray saved;  // empty: the file's own bytes
     };
     const Case cases[] = {
-        {"CR LF", "a\r\nb\r\n", "a\nb\n", false},
-        {"CR alone", "a\rb\r", "a\nb\n", false},
-        {"LF alone", "a\nb\n", "a\nb\n", false},
-        {"no break at the end", "a\r\nb", "a\nb\n", false},
-        {"empty file", "", "", false},
-        {"Latin-1", "\xe9t\xe9\r\n", QStringLiteral("\u00e9t\u00e9\n"), true},
+        {"CR LF file",
+         "1.5    Orb\r\n6      Month\r\n\r\nHOW TO EDIT\r\n",
+         "1.5    Orb\n6      Month\n\nHOW TO EDIT\n",
+         false,
+         {}},
+        {"Latin-1 file", "1.5    Orb \xb0\r\n", QStringLiteral("1.5    Orb \u00b0\n"), true, {}},
+        {"UTF-8 file", "1.5    Orb \xc2\xb0\r\n", QStringLiteral("1.5    Orb \u00b0\n"), false, {}},
+        {"trailing blank lines", "1\r\n\r\n\r\n", "1\n\n\n", false, {}},
+        {"no break at the end", "a\r\nb", "a\nb\n", false, "a\r\nb\r\n"},
+        {"empty file", "", "", false, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -87,51 +63,11 @@ TEST(OptionsEditorFile, LoadEndsEveryLineWithOneBreak) {
         folder.Write(kOpt, c.file);
         const std::optional<OptionsText> loaded = LoadOptionsText(folder.Path());
         ASSERT_TRUE(loaded.has_value());
-        EXPECT_EQ(loaded->text, c.want);
+        EXPECT_EQ(loaded->text, c.text);
         EXPECT_EQ(loaded->latin1, c.latin1);
+        ASSERT_TRUE(SaveOptionsText(folder.Path(), loaded->text, loaded->latin1));
+        EXPECT_EQ(folder.Read(kOpt), c.saved.isEmpty() ? c.file : c.saved);
     }
-}
-
-TEST(OptionsEditorFile, MissingFile) {
-    DataFolder folder;
-    EXPECT_FALSE(OptionsFileExists(folder.Path()));
-    EXPECT_FALSE(LoadOptionsText(folder.Path()).has_value());
-    folder.Write(kOpt, "1\r\n");
-    EXPECT_TRUE(OptionsFileExists(folder.Path()));
-}
-
-TEST(OptionsEditorFile, SavedTextIsReadAsOptions) {
-    DataFolder folder;
-    folder.Write(kOpt, "1.5    Orb\r\n6      Month\r\n");
-    ASSERT_TRUE(
-        SaveOptionsText(folder.Path(), QStringLiteral("2.25   Orb\n7      Month\n"), false));
-    OptionValues values{};
-    ASSERT_TRUE(ReadOptionsFile(folder.Path(), values).opened);
-    EXPECT_EQ(values[1], 2.25F);
-    EXPECT_EQ(values[2], 7.0F);
-}
-
-TEST(OptionsEditorFile, FailedSaveLeavesTheFolderAlone) {
-    DataFolder folder;
-    const QString missingFolder = QDir(folder.Path()).filePath(QStringLiteral("gone"));
-    EXPECT_FALSE(SaveOptionsText(missingFolder, QStringLiteral("1\n"), false));
-    EXPECT_FALSE(QFileInfo::exists(missingFolder));
-}
-
-TEST(RestoreDefaultOptions, CopiesTheMasterCopyOverTheFile) {
-    DataFolder folder;
-    folder.Write(kOpt, "9.9    edited\r\n");
-    folder.Write(kMas, "1.5    Orb\r\n6      Month\r\n");
-    ASSERT_TRUE(RestoreDefaultOptions(folder.Path()));
-    EXPECT_EQ(folder.Read(kOpt), QByteArray("1.5    Orb\r\n6      Month\r\n"));
-    EXPECT_EQ(folder.Read(kMas), QByteArray("1.5    Orb\r\n6      Month\r\n"));
-}
-
-TEST(RestoreDefaultOptions, WithoutMasterCopyTheFileStays) {
-    DataFolder folder;
-    folder.Write(kOpt, "9.9    edited\r\n");
-    EXPECT_FALSE(RestoreDefaultOptions(folder.Path()));
-    EXPECT_EQ(folder.Read(kOpt), QByteArray("9.9    edited\r\n"));
 }
 
 TEST(EnsureOptionsFile, StartUpStates) {
@@ -143,7 +79,6 @@ TEST(EnsureOptionsFile, StartUpStates) {
         QByteArray optionsAfter;
     };
     const Case cases[] = {
-        {"both present: untouched", true, true, OptionsFileState::Present, "2\r\n"},
         {"only the options file", true, false, OptionsFileState::Present, "2\r\n"},
         {"only the master copy: restored", false, true, OptionsFileState::Restored, "1\r\n"},
         {"neither", false, false, OptionsFileState::Missing, ""},
@@ -160,13 +95,6 @@ TEST(EnsureOptionsFile, StartUpStates) {
         EXPECT_EQ(EnsureOptionsFile(folder.Path()), c.want);
         EXPECT_EQ(folder.Read(kOpt), c.optionsAfter);
     }
-}
-
-TEST(EnsureOptionsFile, RestoredMessageNamesBothFilesAndTheFolder) {
-    const QString text = OptionsRestoredText(QStringLiteral("/opt/velmaris"));
-    EXPECT_TRUE(text.contains(QStringLiteral("OPTIONS.OPT")));
-    EXPECT_TRUE(text.contains(QStringLiteral("OPTIONS.MAS")));
-    EXPECT_TRUE(text.contains(QStringLiteral("/opt/velmaris")));
 }
 
 }  // namespace

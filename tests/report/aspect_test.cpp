@@ -1,51 +1,15 @@
 #include "report/aspect.h"
 
-#include "report/name_tables.h"
-
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <tuple>
 
 namespace velmaris::domain {
 namespace {
 
-TEST(NameTables, Entries) {
-    EXPECT_EQ(PlanetNames[1], "SUN");
-    EXPECT_EQ(PlanetNames[9], "PLUTO");
-    EXPECT_EQ(PlanetNames[10], "MOON");
-    struct SignCase {
-        int sign;
-        const char* code;
-    };
-    const SignCase signs[] = {{1, "ARI"}, {2, "TAU"},  {3, "GEM"},  {4, "CAN"},
-                              {5, "LEO"}, {6, "VIR"},  {7, "LIB"},  {8, "SCO"},
-                              {9, "SAG"}, {10, "CPR"}, {11, "AQU"}, {12, "PIS"}};
-    for (const SignCase& c : signs) {
-        SCOPED_TRACE(c.sign);
-        EXPECT_EQ(SignCode(c.sign), c.code);
-    }
-    struct AspectCase {
-        int index;
-        const char* name;
-    };
-    const AspectCase aspects[] = {
-        {1, ""},         {2, "Conjunct"},    {3, "Sextile"},   {4, "Square"},
-        {5, "Trine"},    {6, "Opposite"},    {7, "PARALLEL"},  {8, "S.Sextile"},
-        {9, "S.Square"}, {10, "Ses.Square"}, {11, "Quincunx"}, {12, "S.Quintile"},
-        {13, "Nonagen"}, {14, "Quintile"},   {15, "Trecile"},  {16, "BiQuintile"}};
-    for (const AspectCase& c : aspects) {
-        SCOPED_TRACE(c.index);
-        EXPECT_EQ(AspectName(c.index), c.name);
-    }
-}
-
 TEST(FindAspect, RangesOrderAndDeviation) {
-    struct Case {
-        const char* label;
-        double separation;
-        float orb;
-        int index;
-        double deviation;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, double, float, int, double> cases[] = {
         {"sextile beyond exact", 63.26, 5, kSextile, 3.3},
         {"sextile short of exact", 56.74, 5, kSextile, -3.3},
         {"upper bound included", 65, 5, kSextile, 5.0},
@@ -71,11 +35,10 @@ TEST(FindAspect, RangesOrderAndDeviation) {
         {"biquintile is not tested", 144, 5, kNoAspect, 144},
         {"folded separation returned without aspect", 200, 1, kNoAspect, 160},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
-        const Aspect got = FindAspect(c.separation, c.orb);
-        EXPECT_EQ(got.index, c.index);
-        EXPECT_NEAR(got.deviation, c.deviation, 1e-9);
+    for (const auto& [label, separation, orb, index, deviation] : cases) {
+        const Aspect got = FindAspect(separation, orb);
+        EXPECT_EQ(got.index, index) << label;
+        EXPECT_NEAR(got.deviation, deviation, 1e-9) << label;
     }
 }
 

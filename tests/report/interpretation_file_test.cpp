@@ -4,21 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+
 namespace velmaris::domain {
 namespace {
 
-TEST(InterpretationFileName, PerTransitingBody) {
-    EXPECT_EQ(InterpretationFileName(1).toStdString(), "SUN.TXT");
-    EXPECT_EQ(InterpretationFileName(4).toStdString(), "MARS.TXT");
-    EXPECT_EQ(InterpretationFileName(9).toStdString(), "PLUTO.TXT");
-}
-
 TEST(IsKeyLine, MatchingRule) {
-    struct Case {
-        const char* line;
-        bool matches;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, bool> cases[] = {
         {"SUN Conjunct MOON", true},
         {"   sun conjunct moon", true},
         {"Sun CONJUNCT Moon", true},
@@ -29,68 +22,53 @@ TEST(IsKeyLine, MatchingRule) {
         {"SUN Conjunct MOONS", false},
         {"", false},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.line);
-        EXPECT_EQ(IsKeyLine(QByteArrayView(c.line), "SUN Conjunct MOON"), c.matches);
+    for (const auto& [line, matches] : cases) {
+        EXPECT_EQ(IsKeyLine(QByteArrayView(line), "SUN Conjunct MOON"), matches) << line;
     }
 }
 
-QByteArray EmptyLines(int count, const char* end = "\r\n") {
-    QByteArray lines;
-    for (int i = 0; i < count; ++i) {
-        lines += end;
-    }
-    return lines;
+// The paragraph found for SUN Square MOON, its lines joined by '|'; "none" when none is found.
+std::string Found(const QByteArray& text) {
+    const std::optional<QStringList> paragraph = FindInterpretation(text, "SUN Square MOON");
+    return paragraph ? paragraph->join('|').toStdString() : "none";
 }
 
 TEST(FindInterpretation, SearchRules) {
-    struct Case {
-        const char* label;
-        QByteArray text;
-        std::optional<QStringList> want;
-    };
-    const QByteArray key = "SUN Square MOON";
-    const Case cases[] = {
+    const QByteArray nine = QByteArray("\r\n").repeated(9);
+    const QByteArray six = QByteArray("\r\n").repeated(6);
+    const std::tuple<const char*, QByteArray, const char*> cases[] = {
         {"paragraph up to the next empty line",
-         "SUN Square MOON\r\nOne.\r\n  Two.\r\n\r\nNot this.\r\n",
-         QStringList{QStringLiteral("One."), QStringLiteral("  Two.")}},
+         "SUN Square MOON\r\nOne.\r\n  Two.\r\n\r\nNot this.\r\n", "One.|  Two."},
         {"first match wins", "sun square moon\r\nFirst.\r\n\r\nSUN Square MOON\r\nSecond.\r\n",
-         QStringList{QStringLiteral("First.")}},
+         "First."},
         {"blank line kept in the paragraph", "SUN Square MOON\r\nOne.\r\n   \r\nTwo.\r\n\r\n",
-         QStringList{QStringLiteral("One."), QStringLiteral("   "), QStringLiteral("Two.")}},
-        {"paragraph ends at the end of the text", "SUN Square MOON\rOne.\rTwo.",
-         QStringList{QStringLiteral("One."), QStringLiteral("Two.")}},
-        {"key line at the very end gives an empty paragraph", "x\nSUN Square MOON", QStringList{}},
+         "One.|   |Two."},
+        {"paragraph ends at the end of the text", "SUN Square MOON\rOne.\rTwo.", "One.|Two."},
+        {"key line at the very end gives an empty paragraph", "x\nSUN Square MOON", ""},
         {"nine empty lines do not end the search",
-         "SUN Trine MOON\r\nx\r\n" + EmptyLines(9) + "SUN Square MOON\r\nFound.\r\n",
-         QStringList{QStringLiteral("Found.")}},
+         "SUN Trine MOON\r\nx\r\n" + nine + "SUN Square MOON\r\nFound.\r\n", "Found."},
         {"ten empty lines end the search",
-         "SUN Trine MOON\r\nx\r\n" + EmptyLines(10) + "SUN Square MOON\r\nFound.\r\n",
-         std::nullopt},
+         "SUN Trine MOON\r\nx\r\n" + nine + "\r\nSUN Square MOON\r\nFound.\r\n", "none"},
         {"ten empty lines at the top end the search",
-         EmptyLines(10, "\n") + "SUN Square MOON\nFound.\n", std::nullopt},
+         QByteArray("\n").repeated(10) + "SUN Square MOON\nFound.\n", "none"},
         {"a non-empty line resets the count",
-         EmptyLines(6) + "text\r\n" + EmptyLines(6) + "SUN Square MOON\r\nFound.\r\n",
-         QStringList{QStringLiteral("Found.")}},
-        {"a blank line resets the count",
-         EmptyLines(6) + " \r\n" + EmptyLines(6) + "SUN Square MOON\r\nFound.\r\n",
-         QStringList{QStringLiteral("Found.")}},
-        {"no key", "SUN Trine MOON\r\nx\r\n", std::nullopt},
-        {"empty text", "", std::nullopt},
+         six + "text\r\n" + six + "SUN Square MOON\r\nFound.\r\n", "Found."},
+        {"a blank line resets the count", six + " \r\n" + six + "SUN Square MOON\r\nFound.\r\n",
+         "Found."},
+        {"no key", "SUN Trine MOON\r\nx\r\n", "none"},
+        {"empty text", "", "none"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
-        EXPECT_EQ(FindInterpretation(c.text, key), c.want);
+    for (const auto& [label, text, want] : cases) {
+        EXPECT_EQ(Found(text), want) << label;
     }
 }
 
 TEST(LookUpInterpretation, MissingFileFindsNothing) {
     testing::DataFolder folder;
-    EXPECT_FALSE(LookUpInterpretation(folder.FilePath(QStringLiteral("SUN.TXT")), "SUN Square MOON")
-                     .has_value());
+    const QString path = folder.FilePath(QStringLiteral("SUN.TXT"));
+    EXPECT_FALSE(LookUpInterpretation(path, "SUN Square MOON").has_value());
     folder.Write(QStringLiteral("SUN.TXT"), "SUN Square MOON\r\nText.\r\n");
-    EXPECT_EQ(LookUpInterpretation(folder.FilePath(QStringLiteral("SUN.TXT")), "SUN Square MOON"),
-              QStringList{QStringLiteral("Text.")});
+    EXPECT_EQ(LookUpInterpretation(path, "SUN Square MOON"), QStringList{QStringLiteral("Text.")});
 }
 
 }  // namespace

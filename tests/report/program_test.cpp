@@ -1,158 +1,90 @@
 #include "report/program.h"
 
-#include "calendar/calendar.h"
-#include "support/fakes.h"
+#include "report/report_rig.h"
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <string>
+#include <tuple>
 
 namespace velmaris::domain {
 namespace {
 
-using testing::DataFolder;
-using testing::FixedClock;
-using testing::FixedRegional;
-using testing::RecordingMessages;
-using testing::RecordingTextArea;
-
-constexpr double kNatalDay = 2433467;  // 4 July 1950
-constexpr double kToday = 2461379;     // Friday 4 December 2026
-
-const QByteArray kOptions =
-    "5      orb\r\n"
-    "7      birth month\r\n"
-    "4      birth day\r\n"
-    "1950   birth year\r\n"
-    "9      birth hour\r\n"
-    "45     birth minute\r\n"
-    "0      0 = A.M.\r\n"
-    "5      birth zone\r\n"
-    "-1     clock zone\r\n"
-    "60     lines per printed page\r\n"
-    "61     lines per saved page\r\n"
-    "80     line width\r\n"
-    "\r\n"
-    "Everything after the empty line is description.\r\n";
-
-ephem::SkyPositions Positions(std::initializer_list<std::pair<int, double>> entries) {
-    ephem::SkyPositions positions{};
-    for (const auto& [slot, longitude] : entries) {
-        positions[static_cast<std::size_t>(slot)] = longitude;
-    }
-    return positions;
-}
+using testing::kNatalDay;
+using testing::kToday;
+using testing::Positions;
 
 // Natal Moon at 133.3; the transiting Sun squares it on the present day only.
-struct ProgramFixture {
-    DataFolder folder;
-    FixedClock clock{QDateTime(QDate(2026, 12, 4), QTime(22, 15, 40))};
-    FixedRegional regional{0, 0};
-    RecordingMessages messages;
-    RecordingTextArea textArea;
-    std::vector<ephem::ChartMoment> asked;
-    Program program{ProgramServices{clock, regional, messages, textArea, folder.Path(),
-                                    [this](const ephem::ChartMoment& moment) {
-                                        asked.push_back(moment);
-                                        if (moment.dayNumber == kNatalDay) {
-                                            return Positions({{10, 133.3}});
-                                        }
-                                        const double sun = moment.dayNumber == kToday ? 42.08 : 20;
-                                        return Positions({{1, sun}});
-                                    }}};
-
+struct ProgramFixture : testing::ProgramRig {
     ProgramFixture() {
-        folder.Write(QStringLiteral("OPTIONS.OPT"), kOptions);
+        sky = [](const ephem::ChartMoment& moment) {
+            if (moment.dayNumber == kNatalDay) {
+                return Positions({{10, 133.3}});
+            }
+            return Positions({{1, moment.dayNumber == kToday ? 42.08 : 20}});
+        };
         folder.Write(QStringLiteral("SUN.TXT"), "SUN Square MOON\r\nTension.\r\n");
     }
-    [[nodiscard]] QString DateLine() const { return program.Buffer().PageLines().at(3); }
+    [[nodiscard]] std::string DateLine() const { return Page().at(3).toStdString(); }
 };
 
-TEST(Program, StartUpWritesTheFirstPage) {
+TEST(Program, StartUpWritesTheFirstPageAndForwardTheNext) {
     ProgramFixture f;
     f.program.StartUp();
     EXPECT_TRUE(f.messages.shown.empty());
     EXPECT_EQ(f.program.CaptionPrefix().toStdString(), "VELMARIS - ");
-    EXPECT_EQ(f.program.Options()[4], 1950.0F);
-    EXPECT_EQ(f.program.Natal().year, 1950);
-    EXPECT_EQ(f.program.Natal().amPm.toStdString(), "A.M.");
-    EXPECT_EQ(f.program.Chosen().amPm.toStdString(), "P.M.");
-    EXPECT_FLOAT_EQ(f.program.Chosen().clock, 10.15F);
-    EXPECT_EQ(f.program.ChosenDateText().toStdString(), "12/4/2026");
-    EXPECT_EQ(f.program.DateText().toStdString(), "12/04/2026");
-
+    // The natal moment from the options; the present one from the clock, with the clock zone.
     ASSERT_EQ(f.asked.size(), 2U);
     EXPECT_EQ(f.asked[0].dayNumber, kNatalDay);
     EXPECT_NEAR(f.asked[0].dayFraction, (9.75 + 5) / 24, 1e-6);
     EXPECT_EQ(f.asked[1].dayNumber, kToday);
     EXPECT_NEAR(f.asked[1].dayFraction, (10.25 - 1) / 24 + 0.5, 1e-6);
-    EXPECT_EQ(f.program.DayFraction(), f.asked[1].dayFraction);
-    EXPECT_EQ(f.program.NatalPositions()[10], 133.3);
-    EXPECT_EQ(f.program.SkyPositions()[1], 42.08);
-    EXPECT_EQ(f.program.NextReportDay(), kToday + 1);
+    EXPECT_EQ(f.textArea.text.toStdString(),
+              ("\r\n" + kReportHeading +
+               "\r\n\r\n     Friday, 04 Dec 2026 at 10:15 PM\r\n\r\n     SUN Square MOON (1.2 "
+               "degree) - SUN at 12 TAU 05\r\nTension.\r\n\r\n\r\n\r\n\r\n")
+                  .toStdString());
+    EXPECT_EQ(f.program.Buffer().AllLines(), f.Page());
 
-    const QString want = QStringLiteral(
-        "\r\n"
-        "                    TRANSITING PLANET ASPECTS TO NATAL PLANETS\r\n"
-        "\r\n"
-        "     Friday, 04 Dec 2026 at 10:15 PM\r\n"
-        "\r\n"
-        "     SUN Square MOON (1.2 degree) - SUN at 12 TAU 05\r\n"
-        "Tension.\r\n"
-        "\r\n"
-        "\r\n"
-        "\r\n"
-        "\r\n");
-    EXPECT_EQ(f.textArea.text.toStdString(), want.toStdString());
-    EXPECT_EQ(f.program.Buffer().AllLines(), f.program.Buffer().PageLines());
-}
-
-TEST(Program, DayCommands) {
-    struct Case {
-        const char* label;
-        std::vector<char> commands;  // F forward, B backward
-        const char* dateLine;
-        double nextReportDay;
-    };
-    const Case cases[] = {
-        {"forward reports tomorrow", {'F'}, "     Saturday, 05 Dec 2026 at 10:15 PM", kToday + 2},
-        {"backward reports yesterday", {'B'}, "     Thursday, 03 Dec 2026 at 10:15 PM", kToday},
-        {"forward then backward reports the same day again",
-         {'F', 'B'},
-         "     Friday, 04 Dec 2026 at 10:15 PM",
-         kToday + 1},
-        {"365 days forward", std::vector<char>(365, 'F'), "     Saturday, 04 Dec 2027 at 10:15 PM",
-         kToday + 366},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
-        ProgramFixture f;
-        f.program.StartUp();
-        for (const char command : c.commands) {
-            command == 'F' ? f.program.Forward() : f.program.Backward();
-        }
-        EXPECT_EQ(f.DateLine().toStdString(), c.dateLine);
-        EXPECT_EQ(f.program.NextReportDay(), c.nextReportDay);
-        EXPECT_TRUE(f.textArea.text.startsWith(QStringLiteral("\r\n                    TRANS")));
-    }
-}
-
-TEST(Program, PagesAccumulateInTheWholeBuffer) {
-    ProgramFixture f;
-    f.program.StartUp();
     const int firstPage = f.program.Buffer().AllLineCount();
     f.program.Forward();
     EXPECT_EQ(f.program.Buffer().AllLineCount(), firstPage + f.program.Buffer().PageLineCount());
-    EXPECT_EQ(f.program.Buffer().PageLines().at(5).toStdString(), "     No aspects today.");
+    EXPECT_EQ(f.Page().at(5).toStdString(), "     No aspects today.");
+}
+
+// F forward, B backward, N New Date closed without OK; then the date line and the next day.
+TEST(Program, DayCommands) {
+    const std::tuple<std::string, const char*, double> cases[] = {
+        {"F", "Saturday, 05 Dec 2026", kToday + 2},
+        {"B", "Thursday, 03 Dec 2026", kToday},
+        {"FB", "Friday, 04 Dec 2026", kToday + 1},
+        {"N", "Saturday, 05 Dec 2026", kToday + 2},
+        {std::string(365, 'F'), "Saturday, 04 Dec 2027", kToday + 366}};
+    for (const auto& [commands, date, nextReportDay] : cases) {
+        SCOPED_TRACE(commands.substr(0, 3));
+        ProgramFixture f;
+        f.program.StartUp();
+        for (const char command : commands) {
+            if (command == 'F') {
+                f.program.Forward();
+            } else if (command == 'B') {
+                f.program.Backward();
+            } else {
+                f.program.NewDate();
+            }
+        }
+        EXPECT_EQ(f.DateLine(), "     " + std::string(date) + " at 10:15 PM");
+        EXPECT_EQ(f.program.NextReportDay(), nextReportDay);
+        EXPECT_TRUE(f.textArea.text.startsWith(QStringLiteral("\r\n                    TRANS")));
+    }
 }
 
 TEST(Program, NewDate) {
     ProgramFixture f;
     f.program.StartUp();
     const NewDateFields start = f.program.NewDateStartFields();
-    EXPECT_EQ(start.month.toStdString(), "12");
-    EXPECT_EQ(start.day.toStdString(), "5");
-    EXPECT_EQ(start.year.toStdString(), "2026");
+    EXPECT_EQ(QStringList({start.month, start.day, start.year}).join('/').toStdString(),
+              "12/5/2026");
 
     EXPECT_FALSE(
         f.program.AcceptNewDate(QStringLiteral("13"), QStringLiteral("1"), QStringLiteral("2026")));
@@ -165,15 +97,10 @@ TEST(Program, NewDate) {
     EXPECT_TRUE(
         f.program.AcceptNewDate(QStringLiteral("7"), QStringLiteral("4"), QStringLiteral("1950")));
     f.program.NewDate();
-    EXPECT_EQ(f.DateLine().toStdString(), "     Tuesday, 04 Jul 1950 at 10:15 PM");
+    EXPECT_EQ(f.DateLine(), "     Tuesday, 04 Jul 1950 at 10:15 PM");
     EXPECT_EQ(f.program.NextReportDay(), kNatalDay + 1);
-}
-
-TEST(Program, NewDateClosedWithoutOkReportsTheNextDay) {
-    ProgramFixture f;
-    f.program.StartUp();
-    f.program.NewDate();
-    EXPECT_EQ(f.DateLine().toStdString(), "     Saturday, 05 Dec 2026 at 10:15 PM");
+    const NewDateFields next = f.program.NewDateStartFields();
+    EXPECT_EQ(QStringList({next.month, next.day, next.year}).join('/').toStdString(), "7/5/1950");
 }
 
 TEST(Program, MissingOptionsFileIsReportedAndStartUpGoesOn) {
@@ -189,9 +116,7 @@ TEST(Program, MissingOptionsFileIsReportedAndStartUpGoesOn) {
 
 TEST(Program, BirthYearOutOfRangeIsReported) {
     ProgramFixture f;
-    QByteArray options = kOptions;
-    options.replace("1950   birth year", "99999  birth year");
-    f.folder.Write(QStringLiteral("OPTIONS.OPT"), options);
+    f.folder.Write(QStringLiteral("OPTIONS.OPT"), testing::OptionsText(4, "99999  year"));
     f.program.StartUp();
     ASSERT_EQ(f.messages.shown.size(), 1U);
     EXPECT_EQ(f.messages.shown[0].text.toStdString(),
@@ -201,28 +126,21 @@ TEST(Program, BirthYearOutOfRangeIsReported) {
 }
 
 TEST(Program, NatalEphemerisErrorIsReportedAndStartUpGoesOn) {
-    DataFolder folder;
-    folder.Write(QStringLiteral("OPTIONS.OPT"), kOptions);
-    FixedClock clock{QDateTime(QDate(2026, 12, 4), QTime(9, 0))};
-    FixedRegional regional{1, 1};
-    RecordingMessages messages;
-    RecordingTextArea area;
-    Program program{ProgramServices{clock, regional, messages, area, folder.Path(),
-                                    [](const ephem::ChartMoment& moment) {
-                                        if (moment.dayNumber == kNatalDay) {
-                                            throw ephem::EphemerisError("diverged");
-                                        }
-                                        return ephem::SkyPositions{};
-                                    }}};
-    program.StartUp();
-    ASSERT_EQ(messages.shown.size(), 1U);
-    EXPECT_TRUE(messages.shown[0].text.startsWith(
+    ProgramFixture f;
+    f.regional = testing::FixedRegional{1, 1};
+    f.sky = [](const ephem::ChartMoment& moment) {
+        if (moment.dayNumber == kNatalDay) {
+            throw ephem::EphemerisError("diverged");
+        }
+        return ephem::SkyPositions{};
+    };
+    f.program.StartUp();
+    ASSERT_EQ(f.messages.shown.size(), 1U);
+    EXPECT_TRUE(f.messages.shown[0].text.startsWith(
         QStringLiteral("The natal positions cannot be computed")));
-    EXPECT_EQ(program.NatalPositions(), ephem::SkyPositions{});
-    EXPECT_EQ(program.DateOrder(), 1);
-    EXPECT_EQ(program.TimeOrder(), 1);
-    EXPECT_EQ(program.ChosenDateText().toStdString(), "4/12/2026");
-    EXPECT_EQ(area.text.count(QStringLiteral("\r\n")), 9);
+    EXPECT_EQ(f.program.NatalPositions(), ephem::SkyPositions{});
+    EXPECT_EQ(f.program.DateOrder(), 1);
+    EXPECT_EQ(f.textArea.text.count(QStringLiteral("\r\n")), 9);
 }
 
 TEST(Program, WindowSettingsReadAtStartUpAndSaved) {
@@ -237,51 +155,13 @@ TEST(Program, WindowSettingsReadAtStartUpAndSaved) {
     EXPECT_TRUE(f.program.SaveWindowSettings(settings));
     EXPECT_EQ(ReadWindowSettings(f.folder.Path()), settings);
     EXPECT_TRUE(f.messages.shown.empty());
-}
 
-TEST(Program, FailedSettingsWriteIsReported) {
-    DataFolder folder;
-    FixedClock clock{QDateTime(QDate(2026, 12, 4), QTime(9, 0))};
-    FixedRegional regional{0, 0};
-    RecordingMessages messages;
-    RecordingTextArea area;
-    Program program{
-        ProgramServices{clock, regional, messages, area, folder.FilePath(QStringLiteral("absent")),
-                        [](const ephem::ChartMoment&) { return ephem::SkyPositions{}; }}};
-    EXPECT_FALSE(program.SaveWindowSettings(WindowSettings{}));
-    ASSERT_EQ(messages.shown.size(), 1U);
-    EXPECT_TRUE(messages.shown[0].text.startsWith(
+    // Once the folder is gone the write fails, and says so.
+    ASSERT_TRUE(QDir(f.folder.Path()).removeRecursively());
+    EXPECT_FALSE(f.program.SaveWindowSettings(settings));
+    ASSERT_EQ(f.messages.shown.size(), 1U);
+    EXPECT_TRUE(f.messages.shown[0].text.startsWith(
         QStringLiteral("The window settings cannot be written to VELMARIS.INI")));
-}
-
-}  // namespace
-}  // namespace velmaris::domain
-
-namespace velmaris::domain {
-namespace {
-
-// Start-up through the real ephemeris: the Sun's longitudes come from the low-precision solar
-// formula of the astronomical almanac (accurate to about 0.01 degree).
-TEST(Program, StartUpWithTheEphemeris) {
-    DataFolder folder;
-    folder.Write(QStringLiteral("OPTIONS.OPT"), kOptions);
-    FixedClock clock{QDateTime(QDate(2026, 12, 4), QTime(22, 15, 40))};
-    FixedRegional regional{0, 0};
-    RecordingMessages messages;
-    RecordingTextArea area;
-    Program program{ProgramServices{clock, regional, messages, area, folder.Path()}};
-    program.StartUp();
-    EXPECT_TRUE(messages.shown.empty());
-    constexpr double kAlmanacToleranceDeg = 0.05;
-    EXPECT_NEAR(program.NatalPositions()[1], 102.041, kAlmanacToleranceDeg);
-    EXPECT_NEAR(program.SkyPositions()[1], 252.730, kAlmanacToleranceDeg);
-    for (int body = 1; body <= 10; ++body) {
-        SCOPED_TRACE(body);
-        EXPECT_GE(program.SkyPositions()[static_cast<std::size_t>(body)], 0.0);
-        EXPECT_LE(program.SkyPositions()[static_cast<std::size_t>(body)], 360.0);
-    }
-    EXPECT_EQ(program.Buffer().PageLines().at(3).toStdString(),
-              "     Friday, 04 Dec 2026 at 10:15 PM");
 }
 
 }  // namespace

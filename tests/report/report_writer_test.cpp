@@ -1,74 +1,51 @@
 #include "report/report_writer.h"
 
-#include "support/fakes.h"
+#include "report/report_rig.h"
 
 #include <gtest/gtest.h>
-
-#include <vector>
 
 namespace velmaris::domain {
 namespace {
 
-using testing::DataFolder;
-using testing::RecordingMessages;
-using testing::RecordingTextArea;
+using testing::kToday;
+using testing::Positions;
+using testing::ReportRig;
 
-constexpr double kFriday4December2026 = 2461379;
-
-ephem::SkyPositions Positions(std::initializer_list<std::pair<int, double>> entries) {
-    ephem::SkyPositions positions{};
-    for (const auto& [slot, longitude] : entries) {
-        positions[static_cast<std::size_t>(slot)] = longitude;
-    }
-    return positions;
-}
-
-// The sky of the golden day: the Sun at 12 TAU 05 squares the natal Moon 1.22 degrees past
-// exact; Mars opposes natal Venus 3 degrees short of exact; Pluto conjoins the natal Moon.
-const ephem::SkyPositions kGoldenSky = Positions({{1, 42.0833333}, {4, 10.0}, {9, 133.3}});
-const ephem::SkyPositions kGoldenNatal = Positions({{3, 187.0}, {10, 133.3033333}});
-
-void WriteGoldenFiles(const DataFolder& folder) {
-    folder.Write(QStringLiteral("SUN.TXT"),
-                 "SUN Trine MOON\r\nNot this one.\r\n\r\n"
-                 "   sun square moon\r\n  Leading blanks stay.\r\n   \r\nLast line.\r\n\r\n"
-                 "SUN Square MOON\r\nA later entry is never used.\r\n");
-    folder.Write(QStringLiteral("MARS.TXT"), "MARS Opposite VENUS\rMars paragraph.");
-    folder.Write(QStringLiteral("PLUTO.TXT"),
-                 "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nPLUTO Conjunct MOON\r\nHidden.\r\n");
-}
-
-struct Fixture {
-    DataFolder folder;
-    RecordingMessages messages;
-    RecordingTextArea textArea;
-    DataBuffer buffer{messages};
-    ReportState state;
-    ReportSettings settings;
-    std::vector<ephem::ChartMoment> asked;
-    ephem::SkyPositions sky = kGoldenSky;
-    PositionSource positions = [this](const ephem::ChartMoment& moment) {
-        asked.push_back(moment);
-        return sky;
+TEST(FormatLongitude, DegreeSignMinutes) {
+    struct Case {
+        double longitude;
+        const char* want;
     };
-
-    Fixture() {
-        state.nextReportDay = kFriday4December2026;
-        state.dayFraction = 0.25;
-        state.natalPositions = kGoldenNatal;
-        settings.appFolder = folder.Path();
-        settings.orbDeg = 5;
-        settings.dateOrder = 0;
-        settings.locale = QLocale(QLocale::English);
-        settings.presentClock = QTime(22, 15, 40);
+    const Case cases[] = {
+        {65.7, "05 GEM 42"},       {29.995, "29 ARI 59"}, {89.999, "29 GEM 59"},
+        {270.5, "00 CPR 30"},      {359.5, "29 PIS 30"},  {359.99999, "29 PIS 59"},
+        {360.0, "00 ARI 00"},      {-0.5, "29 PIS 30"},   {725.25, "05 ARI 15"},
+        {42.0833333, "12 TAU 05"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.longitude);
+        EXPECT_EQ(FormatLongitude(c.longitude).toStdString(), c.want);
     }
-    void Write() { WriteReport(state, settings, buffer, messages, positions); }
-};
+    // Every sign boundary and every whole degree within a sign gives its own degree, never 30.
+    const char* codes[] = {"ARI", "TAU", "GEM", "CAN", "LEO", "VIR",
+                           "LIB", "SCO", "SAG", "CPR", "AQU", "PIS"};
+    for (int d = 0; d < 360; ++d) {
+        const QString want = QStringLiteral("%1 %2 00")
+                                 .arg(d % 30, 2, 10, QLatin1Char('0'))
+                                 .arg(QLatin1String(codes[d / 30]));
+        ASSERT_EQ(FormatLongitude(d), want) << d;
+    }
+}
 
 TEST(WriteReport, GoldenPageWithAspects) {
-    Fixture f;
-    WriteGoldenFiles(f.folder);
-    f.buffer.ClearDataBuffer();
+    ReportRig f;
+    f.folder.Write(QStringLiteral("SUN.TXT"),
+                   "SUN Trine MOON\r\nNot this one.\r\n\r\n"
+                   "   sun square moon\r\n  Leading blanks stay.\r\n   \r\nLast line.\r\n\r\n"
+                   "SUN Square MOON\r\nA later entry is never used.\r\n");
+    f.folder.Write(QStringLiteral("MARS.TXT"), "MARS Opposite VENUS\rMars paragraph.");
+    f.folder.Write(QStringLiteral("PLUTO.TXT"),
+                   QByteArray("\r\n").repeated(10) + "PLUTO Conjunct MOON\r\nHidden.\r\n");
     f.Write();
     ASSERT_TRUE(f.buffer.ShowDataBuffer(f.textArea));
     const QString want = QStringLiteral(
@@ -94,89 +71,59 @@ TEST(WriteReport, GoldenPageWithAspects) {
 }
 
 TEST(WriteReport, GoldenPageWithoutAspects) {
-    Fixture f;  // no interpretation files at all
+    ReportRig f;  // no interpretation files at all
     f.settings.dateOrder = 1;
     f.Write();
-    const QStringList want = {
-        QString(), QStringLiteral("                    TRANSITING PLANET ASPECTS TO NATAL PLANETS"),
-        QString(), QStringLiteral("     Friday, 04 Dec 2026 at 10:15 PM"),
-        QString(), QStringLiteral("     No aspects today."),
-        QString(),
-    };
-    EXPECT_EQ(f.buffer.PageLines(), want);
+    EXPECT_EQ(
+        f.buffer.PageLines().join('|').toStdString(),
+        ("|" + kReportHeading + "||     Friday, 04 Dec 2026 at 10:15 PM||     No aspects today.|")
+            .toStdString());
     EXPECT_EQ(f.state.dateText.toStdString(), "04/12/2026");
 }
 
-TEST(WriteReport, AspectWithoutKeyLineWritesNothing) {
-    Fixture f;
-    f.folder.Write(QStringLiteral("SUN.TXT"),
-                   "SUN Square MOON \r\nTrailing blank never matches.\r\n");
-    f.Write();
-    EXPECT_EQ(f.buffer.PageLines().at(5).toStdString(), "     No aspects today.");
-    EXPECT_EQ(f.buffer.PageLineCount(), 7);
-}
-
 TEST(WriteReport, ReportsOneDayAndAdvances) {
-    Fixture f;
+    ReportRig f;
     f.Write();
     f.Write();
     ASSERT_EQ(f.asked.size(), 2U);
-    EXPECT_EQ(f.asked[0].dayNumber, kFriday4December2026);
+    EXPECT_EQ(f.asked[0].dayNumber, kToday);
     EXPECT_EQ(f.asked[0].dayFraction, 0.25);
-    EXPECT_DOUBLE_EQ(f.asked[0].julianCenturies,
-                     (kFriday4December2026 - 2415020 + 0.25 - 0.5) / 36525);
-    EXPECT_EQ(f.asked[1].dayNumber, kFriday4December2026 + 1);
-    EXPECT_EQ(f.state.nextReportDay, kFriday4December2026 + 2);
+    EXPECT_DOUBLE_EQ(f.asked[0].julianCenturies, (kToday - 2415020 + 0.25 - 0.5) / 36525);
+    EXPECT_EQ(f.asked[1].dayNumber, kToday + 1);
+    EXPECT_EQ(f.state.nextReportDay, kToday + 2);
     EXPECT_EQ(f.buffer.PageLines().at(10).toStdString(), "     Saturday, 05 Dec 2026 at 10:15 PM");
 }
 
 TEST(WriteReport, NamesInTheLocalesLanguage) {
-    Fixture f;
+    ReportRig f;
     f.settings.locale = QLocale(QLocale::German, QLocale::Germany);
     f.Write();
-    EXPECT_TRUE(f.buffer.PageLines().at(3).startsWith(QStringLiteral("     Freitag, 04 ")))
-        << f.buffer.PageLines().at(3).toStdString();
-    EXPECT_TRUE(f.buffer.PageLines().at(3).endsWith(QStringLiteral(" 2026 at 10:15 PM")));
+    const QString line = f.buffer.PageLines().at(3);
+    EXPECT_TRUE(line.startsWith(QStringLiteral("     Freitag, 04 "))) << line.toStdString();
+    EXPECT_TRUE(line.endsWith(QStringLiteral(" 2026 at 10:15 PM"))) << line.toStdString();
 }
 
 TEST(WriteReport, EphemerisErrorGivesExplainedPage) {
-    Fixture f;
-    WriteGoldenFiles(f.folder);
-    const ephem::SkyPositions before = Positions({{1, 5.0}});
-    f.state.skyPositions = before;
+    ReportRig f;
+    f.folder.Write(QStringLiteral("SUN.TXT"), "SUN Square MOON\r\nText.\r\n");
+    f.state.skyPositions = Positions({{1, 5.0}});
     f.positions = [](const ephem::ChartMoment&) -> ephem::SkyPositions {
         throw ephem::EphemerisError("orbit is no longer an ellipse");
     };
     f.Write();
-    const QStringList want = {
-        QString(),
-        QStringLiteral("                    TRANSITING PLANET ASPECTS TO NATAL PLANETS"),
-        QString(),
-        QStringLiteral("     Friday, 04 Dec 2026 at 10:15 PM"),
-        QString(),
-        QStringLiteral("     The positions of the planets cannot be computed for this date."),
-        QString(),
-    };
-    EXPECT_EQ(f.buffer.PageLines(), want);
-    EXPECT_EQ(f.state.skyPositions, before);
-    EXPECT_EQ(f.state.nextReportDay, kFriday4December2026 + 1);
+    EXPECT_EQ(f.buffer.PageLines().join('|').toStdString(),
+              ("|" + kReportHeading +
+               "||     Friday, 04 Dec 2026 at 10:15 PM||     The positions of the planets cannot "
+               "be computed for this date.|")
+                  .toStdString());
+    EXPECT_EQ(f.state.skyPositions, Positions({{1, 5.0}}));
+    EXPECT_EQ(f.state.nextReportDay, kToday + 1);
     ASSERT_EQ(f.messages.shown.size(), 1U);
     EXPECT_EQ(f.messages.shown[0].text.toStdString(),
               "The positions of the planets cannot be computed for 12/04/2026. Please choose a "
               "date nearer to the present.");
     EXPECT_EQ(f.messages.shown[0].title.toStdString(), "Warning!");
     EXPECT_EQ(f.messages.shown[0].style, platform::MessageStyle::Exclamation);
-}
-
-// A longitude of exactly 360 from the ephemeris is written as the start of Aries.
-TEST(WriteReport, LongitudeOf360) {
-    Fixture f;
-    f.sky = Positions({{1, 360.0}});
-    f.state.natalPositions = Positions({{10, 2.0}});
-    f.folder.Write(QStringLiteral("SUN.TXT"), "SUN Conjunct MOON\r\nNew beginnings.\r\n");
-    f.Write();
-    EXPECT_EQ(f.buffer.PageLines().at(5).toStdString(),
-              "     SUN Conjunct MOON (2.0 degree) - SUN at 00 ARI 00");
 }
 
 }  // namespace

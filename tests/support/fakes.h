@@ -81,7 +81,6 @@ class RecordingTextArea final : public platform::TextArea {
 // A fresh program folder for one test, removed afterwards.
 class DataFolder {
   public:
-    DataFolder() = default;
     [[nodiscard]] QString Path() const { return dir_.path(); }
     [[nodiscard]] QString FilePath(const QString& name) const {
         return QDir(dir_.path()).filePath(name);

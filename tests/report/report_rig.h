@@ -1,0 +1,91 @@
+#pragma once
+
+// Shared setup of the report tests: the program on a fixed evening, and the report writer on
+// a fixed sky.
+#include "report/program.h"
+#include "support/fakes.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <initializer_list>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace velmaris::testing {
+
+inline constexpr double kNatalDay = 2433467;  // 4 July 1950
+inline constexpr double kToday = 2461379;     // Friday 4 December 2026
+
+// The options file: orb 5, born 4 July 1950 at 9:45 A.M. in zone 5, clock zone -1, then a
+// description after an empty line; `text` stands in line `line` when given.
+inline QByteArray OptionsText(int line = 0, const QByteArray& text = {}) {
+    QList<QByteArray> lines = {"5      orb",   "7      birth month", "4      birth day",
+                               "1950   year",  "9      hour",        "45     minute",
+                               "0      A.M.",  "5      birth zone",  "-1     clock zone",
+                               "60     print", "61     saved",       "80     line width"};
+    if (line > 0) {
+        lines[line - 1] = text;
+    }
+    return lines.join("\r\n") + "\r\n\r\nEverything after the empty line is description.\r\n";
+}
+
+inline ephem::SkyPositions Positions(std::initializer_list<std::pair<int, double>> entries) {
+    ephem::SkyPositions positions{};
+    for (const auto& [slot, longitude] : entries) {
+        positions[static_cast<std::size_t>(slot)] = longitude;
+    }
+    return positions;
+}
+
+// The program at 10:15:40 P.M. on 4 December 2026 with the options above, in a folder of its
+// own. Positions come from `sky` when it is set, else from the real ephemeris; every moment
+// asked for is kept in `asked`.
+struct ProgramRig {
+    DataFolder folder;
+    FixedClock clock{QDateTime(QDate(2026, 12, 4), QTime(22, 15, 40))};
+    FixedRegional regional{0, 0};
+    RecordingMessages messages;
+    RecordingTextArea textArea;
+    domain::PositionSource sky;
+    std::vector<ephem::ChartMoment> asked;
+    domain::Program program{domain::ProgramServices{
+        clock, regional, messages, textArea, folder.Path(), [this](const ephem::ChartMoment& m) {
+            asked.push_back(m);
+            return sky ? sky(m) : ephem::ComputePositions(m);
+        }}};
+
+    ProgramRig() { folder.Write(QStringLiteral("OPTIONS.OPT"), OptionsText()); }
+    // Adds the supplied data files, all but OPTIONS.OPT.
+    void CopyDataFiles() const {
+        const QDir data(QStringLiteral(VELMARIS_DATA_DIR));
+        for (const QString& name : data.entryList(QDir::Files)) {
+            QFile::copy(data.filePath(name), folder.FilePath(name));
+        }
+    }
+    [[nodiscard]] const QStringList& Page() const { return program.Buffer().PageLines(); }
+};
+
+// WriteReport for Friday 4 December 2026, 10:15:40 P.M., orb 5, in a folder of its own, on the
+// golden sky: the Sun at 12 TAU 05 squares the natal Moon 1.22 degrees past exact; Mars
+// opposes natal Venus 3 degrees short of exact; Pluto conjoins the natal Moon.
+struct ReportRig {
+    DataFolder folder;
+    RecordingMessages messages;
+    RecordingTextArea textArea;
+    domain::DataBuffer buffer{messages};
+    domain::ReportState state{kToday, 0.25, Positions({{3, 187.0}, {10, 133.3033333}}), {}, {}};
+    domain::ReportSettings settings{folder.Path(), 5, 0, QLocale(QLocale::English),
+                                    QTime(22, 15, 40)};
+    ephem::SkyPositions sky = Positions({{1, 42.0833333}, {4, 10.0}, {9, 133.3}});
+    std::vector<ephem::ChartMoment> asked;
+    domain::PositionSource positions = [this](const ephem::ChartMoment& moment) {
+        asked.push_back(moment);
+        return sky;
+    };
+
+    void Write() { domain::WriteReport(state, settings, buffer, messages, positions); }
+};
+
+}  // namespace velmaris::testing
