@@ -3,7 +3,7 @@
 #include "calendar/calendar.h"
 #include "calendar/moment_fields.h"
 #include "options/text_lines.h"
-#include "report/aspect.h"
+#include "report/separation.h"
 #include "report/interpretation_file.h"
 #include "report/name_tables.h"
 

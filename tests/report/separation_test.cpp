@@ -1,4 +1,4 @@
-#include "report/aspect.h"
+#include "report/separation.h"
 
 #include <gtest/gtest.h>
 

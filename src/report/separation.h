@@ -1,5 +1,8 @@
 #pragma once
 
+// What the separation of two ecliptic longitudes forms: the aspect it falls within, and how far
+// from exact.
+
 namespace velmaris::domain {
 
 // Aspect indexes as fields of AspectNameTable.
