@@ -4,7 +4,6 @@
 #include "app/start_up.h"
 #include "app_fixture.h"
 #include "options/window_settings.h"
-#include "platform/qt/qt_message_boxes.h"
 
 #include <gtest/gtest.h>
 
@@ -185,13 +184,6 @@ TEST(MainWindowExit, ExitOrClosingTheWindowWritesTheSettingsFile) {
         EXPECT_EQ(read.width, 9600.0F);
         EXPECT_EQ(read.height, 7200.0F);
     }
-}
-
-TEST(MessageBoxStyles, IconsOfTheThreeStyles) {
-    EXPECT_EQ(platform::IconForStyle(platform::MessageStyle::Critical), QMessageBox::Critical);
-    EXPECT_EQ(platform::IconForStyle(platform::MessageStyle::Exclamation), QMessageBox::Warning);
-    EXPECT_EQ(platform::IconForStyle(platform::MessageStyle::Information),
-              QMessageBox::Information);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // The single-copy lock across real processes. Each copy is the helper program, which takes the
 // same SingleCopyLock as VELMARIS in the folder it is given, when the test says "go".
-#include "app/start_up.h"
 #include "app_fixture.h"
 #include "support/scratch_mount.h"
 
@@ -137,13 +136,6 @@ TEST(SingleCopyProcesses, ReadOnlyFolderMakesTheLockUnavailableNotRefused) {
     }
     Copy copy(folder.Path());
     EXPECT_EQ(copy.Try(), QStringLiteral("unavailable"));
-}
-
-TEST(SecondCopy, RefusalMessage) {
-    EXPECT_EQ(app::kSecondCopyText,
-              QStringLiteral("VELMARIS is already running. For your protection you cannot have "
-                             "more than one copy of VELMARIS running at a time."));
-    EXPECT_EQ(app::kSecondCopyTitle, QStringLiteral("WARNING!"));
 }
 
 }  // namespace
