@@ -52,27 +52,28 @@ class CountingMessages final : public velmaris::platform::MessageBoxes {
 
 const QByteArray kOptions = "5\r\n7\r\n4\r\n1950\r\n9\r\n45\r\n0\r\n5\r\n-1\r\n60\r\n61\r\n80\r\n";
 
-struct ReportFolder {
+// A program started on a folder with the options and nine full interpretation files.
+struct StartedProgram {
     testing::DataFolder folder;
     testing::FixedClock clock{QDateTime(QDate(2026, 12, 4), QTime(22, 15, 40))};
     testing::FixedRegional regional{0, 0};
     CountingMessages messages;
     testing::RecordingTextArea textArea;
+    Program program{ProgramServices{clock, regional, messages, textArea, folder.Path()}};
 
-    ReportFolder() {
+    StartedProgram() {
         folder.Write(QStringLiteral("OPTIONS.OPT"), kOptions);
         for (int t = 1; t <= 9; ++t) {
             folder.Write(Latin1(PlanetNames[static_cast<std::size_t>(t)]) + QStringLiteral(".TXT"),
                          FullInterpretationFile(t));
         }
+        program.StartUp();
     }
 };
 
 void BM_ReportPage(benchmark::State& state) {
-    ReportFolder data;
-    Program program{ProgramServices{data.clock, data.regional, data.messages, data.textArea,
-                                    data.folder.Path()}};
-    program.StartUp();
+    StartedProgram data;
+    Program& program = data.program;
     for (auto _ : state) {
         program.Buffer().ClearAllData();
         program.Forward();
@@ -83,10 +84,8 @@ void BM_ReportPage(benchmark::State& state) {
 BENCHMARK(BM_ReportPage)->Unit(benchmark::kMicrosecond);
 
 void BM_YearOfForwardPages(benchmark::State& state) {
-    ReportFolder data;
-    Program program{ProgramServices{data.clock, data.regional, data.messages, data.textArea,
-                                    data.folder.Path()}};
-    program.StartUp();
+    StartedProgram data;
+    Program& program = data.program;
     for (auto _ : state) {
         program.Buffer().ClearAllData();
         for (int day = 0; day < 365; ++day) {

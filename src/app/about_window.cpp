@@ -13,10 +13,7 @@ namespace {
 // Client area and the version label, in twips.
 constexpr double kClientWidth = 3255;
 constexpr double kClientHeight = 2520;
-constexpr double kLabelLeft = 240;
-constexpr double kLabelTop = 2040;
-constexpr double kLabelWidth = 2775;
-constexpr double kLabelHeight = 255;
+constexpr platform::TwipsRect kLabel1{240, 2040, 2775, 255};
 constexpr double kLabelPointSize = 8.25;
 
 }  // namespace
@@ -35,8 +32,7 @@ AboutWindow::AboutWindow(const platform::ScreenMetrics& screen, QWidget* parent)
 
     label1_ = new QLabel(QStringLiteral("Version  1.01"), this);
     label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setGeometry(screen.PixelsX(kLabelLeft), screen.PixelsY(kLabelTop),
-                         screen.PixelsX(kLabelWidth), screen.PixelsY(kLabelHeight));
+    label1_->setGeometry(screen.Pixels(kLabel1));
     label1_->setAlignment(Qt::AlignCenter);
     QFont labelFont(QStringLiteral("Sans Serif"));
     labelFont.setStyleHint(QFont::SansSerif);

@@ -11,25 +11,18 @@
 namespace velmaris::app {
 namespace {
 
-// Layout in twips: left, top, width, height.
-struct Place {
-    double left, top, width, height;
-};
+// Layout in twips.
+using platform::TwipsRect;
 constexpr double kClientWidth = 2520;
 constexpr double kClientHeight = 2175;
-constexpr Place kLblMonth{120, 240, 1335, 255};
-constexpr Place kTxtMonth{1680, 240, 612, 288};
-constexpr Place kLblDay{120, 600, 1335, 255};
-constexpr Place kTxtDay{1680, 600, 612, 288};
-constexpr Place kLblYear{120, 960, 1335, 255};
-constexpr Place kTxtYear{1680, 960, 612, 288};
-constexpr Place kCmdOK{720, 1440, 1095, 495};
+constexpr TwipsRect kLblMonth{120, 240, 1335, 255};
+constexpr TwipsRect kTxtMonth{1680, 240, 612, 288};
+constexpr TwipsRect kLblDay{120, 600, 1335, 255};
+constexpr TwipsRect kTxtDay{1680, 600, 612, 288};
+constexpr TwipsRect kLblYear{120, 960, 1335, 255};
+constexpr TwipsRect kTxtYear{1680, 960, 612, 288};
+constexpr TwipsRect kCmdOK{720, 1440, 1095, 495};
 constexpr double kPointSize = 8.25;
-
-void PlaceAt(QWidget* widget, const Place& place, const platform::ScreenMetrics& screen) {
-    widget->setGeometry(screen.PixelsX(place.left), screen.PixelsY(place.top),
-                        screen.PixelsX(place.width), screen.PixelsY(place.height));
-}
 
 }  // namespace
 
@@ -81,16 +74,16 @@ NewDateDialog::NewDateDialog(const domain::NewDateFields& start, AcceptFields ac
     font.setBold(true);
     setFont(font);
 
-    const auto label = [this](const char* name, const QString& caption, const Place& place) {
+    const auto label = [this](const char* name, const QString& caption, const TwipsRect& place) {
         auto* l = new QLabel(caption, this);
         l->setObjectName(QLatin1String(name));
-        PlaceAt(l, place, screen_);
+        l->setGeometry(screen_.Pixels(place));
         return l;
     };
-    const auto field = [this](const char* name, const QString& text, const Place& place) {
+    const auto field = [this](const char* name, const QString& text, const TwipsRect& place) {
         auto* f = new DateField(text, this);
         f->setObjectName(QLatin1String(name));
-        PlaceAt(f, place, screen_);
+        f->setGeometry(screen_.Pixels(place));
         return f;
     };
     lblMonth_ = label("lblMonth", QStringLiteral("Transit Month"), kLblMonth);
@@ -102,7 +95,7 @@ NewDateDialog::NewDateDialog(const domain::NewDateFields& start, AcceptFields ac
 
     cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    PlaceAt(cmdOK_, kCmdOK, screen_);
+    cmdOK_->setGeometry(screen_.Pixels(kCmdOK));
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &NewDateDialog::ok);
 

@@ -10,21 +10,15 @@
 namespace velmaris::app {
 namespace {
 
-struct Place {
-    double left, top, width, height;
-};
+// Layout in twips.
+using platform::TwipsRect;
 constexpr double kClientWidth = 7440;
 constexpr double kClientHeight = 3960;
-constexpr Place kTxtContent{240, 120, 6975, 2895};
-constexpr Place kBtnSave{480, 3240, 972, 495};
-constexpr Place kCmdRestoreDefault{2400, 3240, 2535, 495};
-constexpr Place kBtnQuit{5880, 3240, 972, 495};
+constexpr TwipsRect kTxtContent{240, 120, 6975, 2895};
+constexpr TwipsRect kBtnSave{480, 3240, 972, 495};
+constexpr TwipsRect kCmdRestoreDefault{2400, 3240, 2535, 495};
+constexpr TwipsRect kBtnQuit{5880, 3240, 972, 495};
 constexpr double kTextPointSize = 9;
-
-void PlaceAt(QWidget* widget, const Place& place, const platform::ScreenMetrics& screen) {
-    widget->setGeometry(screen.PixelsX(place.left), screen.PixelsY(place.top),
-                        screen.PixelsX(place.width), screen.PixelsY(place.height));
-}
 
 }  // namespace
 
@@ -43,7 +37,7 @@ OptionsWindow::OptionsWindow(QString appFolder, std::function<void()> optionsSav
 
     txtContent_ = new QPlainTextEdit(this);
     txtContent_->setObjectName(QStringLiteral("txtContent"));
-    PlaceAt(txtContent_, kTxtContent, screen);
+    txtContent_->setGeometry(screen.Pixels(kTxtContent));
     txtContent_->setFont(platform::FontOf(kTextFontName, kTextPointSize, false, false));
     txtContent_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtContent_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -51,13 +45,13 @@ OptionsWindow::OptionsWindow(QString appFolder, std::function<void()> optionsSav
 
     btnSave_ = new QPushButton(QStringLiteral("Save"), this);
     btnSave_->setObjectName(QStringLiteral("btnSave"));
-    PlaceAt(btnSave_, kBtnSave, screen);
+    btnSave_->setGeometry(screen.Pixels(kBtnSave));
     cmdRestoreDefault_ = new QPushButton(QStringLiteral("Restore Default Settings"), this);
     cmdRestoreDefault_->setObjectName(QStringLiteral("cmdRestoreDefault"));
-    PlaceAt(cmdRestoreDefault_, kCmdRestoreDefault, screen);
+    cmdRestoreDefault_->setGeometry(screen.Pixels(kCmdRestoreDefault));
     btnQuit_ = new QPushButton(QStringLiteral("Quit"), this);
     btnQuit_->setObjectName(QStringLiteral("btnQuit"));
-    PlaceAt(btnQuit_, kBtnQuit, screen);
+    btnQuit_->setGeometry(screen.Pixels(kBtnQuit));
     // Enter in the text box starts a new line; no button is pressed by it.
     for (QPushButton* button : {btnSave_, cmdRestoreDefault_, btnQuit_}) {
         button->setAutoDefault(false);

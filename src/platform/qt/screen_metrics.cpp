@@ -22,6 +22,10 @@ int ScreenMetrics::PixelsY(double twips) const {
     return static_cast<int>(std::lround(twips / TwipsPerPixelY()));
 }
 
+QRect ScreenMetrics::Pixels(const TwipsRect& place) const {
+    return {PixelsX(place.left), PixelsY(place.top), PixelsX(place.width), PixelsY(place.height)};
+}
+
 double QtScreenMetrics::DpiX() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen != nullptr ? screen->logicalDotsPerInchX() : kFallbackDpi;

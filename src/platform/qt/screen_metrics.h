@@ -1,12 +1,18 @@
 #pragma once
 
 #include <QFont>
+#include <QRect>
 #include <QString>
 
 namespace velmaris::platform {
 
 // Twips in an inch: window layouts and drawing positions are given in twips.
 inline constexpr double kTwipsPerInch = 1440.0;
+
+// A window's client area or a control's place, in twips.
+struct TwipsRect {
+    double left, top, width, height;
+};
 
 // The screen as the windows are laid out on it.
 class ScreenMetrics {
@@ -23,6 +29,8 @@ class ScreenMetrics {
     // Nearest whole pixel of a length or position in twips.
     [[nodiscard]] int PixelsX(double twips) const;
     [[nodiscard]] int PixelsY(double twips) const;
+    // Nearest whole pixels of a place in twips.
+    [[nodiscard]] QRect Pixels(const TwipsRect& place) const;
     // Twips of a length or position in pixels.
     [[nodiscard]] double TwipsX(int pixels) const { return pixels * TwipsPerPixelX(); }
     [[nodiscard]] double TwipsY(int pixels) const { return pixels * TwipsPerPixelY(); }
