@@ -17,13 +17,6 @@ TEST(FontStepFor, ScreenRules) {
     }
 }
 
-// Sizes and toggling are checked through the Font menu below.
-TEST(TextFont, AnyNonZeroSettingShowsBold) {
-    const app::TextFont font = app::TextFont::FromSettings(9.25, 1, 0, 1.5);
-    EXPECT_TRUE(font.shownBold);
-    EXPECT_EQ(font.fontBold, 1);
-}
-
 // Increase and Decrease move the kept size by half the step (1.5 points on the test screen); the
 // text follows only while the kept size is inside 8 to 12 before the step.
 TEST(FontCommands, SizeLimitsOfTheTextAndTheMenuItems) {

@@ -82,23 +82,5 @@ TEST(ReportCommand, ArgumentsItDoesNotUnderstandAndRefusedDates) {
     }
 }
 
-TEST(ReportCommand, MissingOptionsFile) {
-    // Restored from the master copy: said on standard error, and the page follows.
-    DataFolder folder;
-    CopyDataFiles(folder);
-    ASSERT_TRUE(QFile::remove(folder.FilePath(QStringLiteral("OPTIONS.OPT"))));
-    ReportRun run = RunReportIn(folder, {});
-    EXPECT_EQ(run.status, app::kReportOk);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("OPTIONS.MAS")));
-    EXPECT_EQ(folder.Read(QStringLiteral("OPTIONS.OPT")),
-              folder.Read(QStringLiteral("OPTIONS.MAS")));
-    EXPECT_TRUE(run.out.contains(QStringLiteral("TRANSITING PLANET ASPECTS")));
-    // No options at all: the page is still printed, but the command fails.
-    run = RunReportIn(DataFolder(), {});
-    EXPECT_EQ(run.status, app::kReportFailed);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("OPTIONS.OPT")));
-    EXPECT_TRUE(run.out.contains(QStringLiteral("Friday, 04 Dec 2026")));
-}
-
 }  // namespace
 }  // namespace velmaris::testing

@@ -114,17 +114,6 @@ TEST(Program, MissingOptionsFileIsReportedAndStartUpGoesOn) {
     EXPECT_EQ(f.program.Buffer().PageLineCount(), 8);
 }
 
-TEST(Program, BirthYearOutOfRangeIsReported) {
-    ProgramFixture f;
-    f.folder.Write(QStringLiteral("OPTIONS.OPT"), testing::OptionsText(4, "99999  year"));
-    f.program.StartUp();
-    ASSERT_EQ(f.messages.shown.size(), 1U);
-    EXPECT_EQ(f.messages.shown[0].text.toStdString(),
-              "Line 4 of OPTIONS.OPT holds 99999 as the birth year, which is out of range.");
-    EXPECT_EQ(f.program.Natal().year, 0);
-    EXPECT_GT(f.program.Buffer().PageLineCount(), 0);
-}
-
 TEST(Program, NatalEphemerisErrorIsReportedAndStartUpGoesOn) {
     ProgramFixture f;
     f.regional = testing::FixedRegional{1, 1};
@@ -141,27 +130,6 @@ TEST(Program, NatalEphemerisErrorIsReportedAndStartUpGoesOn) {
     EXPECT_EQ(f.program.NatalPositions(), ephem::SkyPositions{});
     EXPECT_EQ(f.program.DateOrder(), 1);
     EXPECT_EQ(f.textArea.text.count(QStringLiteral("\r\n")), 9);
-}
-
-TEST(Program, WindowSettingsReadAtStartUpAndSaved) {
-    ProgramFixture f;
-    f.folder.Write(QStringLiteral("VELMARIS.INI"), "FontSize= 11\r\nVelmarisWidth= 9000\r\n");
-    f.program.StartUp();
-    EXPECT_EQ(f.program.InitialWindowSettings().fontSize, 11.0);
-    EXPECT_EQ(f.program.InitialWindowSettings().width, 9000.0F);
-
-    WindowSettings settings;
-    settings.fontBold = -1;
-    EXPECT_TRUE(f.program.SaveWindowSettings(settings));
-    EXPECT_EQ(ReadWindowSettings(f.folder.Path()), settings);
-    EXPECT_TRUE(f.messages.shown.empty());
-
-    // Once the folder is gone the write fails, and says so.
-    ASSERT_TRUE(QDir(f.folder.Path()).removeRecursively());
-    EXPECT_FALSE(f.program.SaveWindowSettings(settings));
-    ASSERT_EQ(f.messages.shown.size(), 1U);
-    EXPECT_TRUE(f.messages.shown[0].text.startsWith(
-        QStringLiteral("The window settings cannot be written to VELMARIS.INI")));
 }
 
 }  // namespace
