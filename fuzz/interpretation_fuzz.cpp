@@ -21,12 +21,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             }
         }
     }
-    // The same through the file on disk.
-    fuzz::WriteScratch(QStringLiteral("SUN.TXT"), text);
-    const std::optional<QStringList> fromFile =
-        domain::LookUpInterpretation(fuzz::ScratchPath(QStringLiteral("SUN.TXT")), key);
-    if (fromFile != paragraph) {
-        std::abort();
-    }
     return 0;
 }

@@ -31,9 +31,9 @@ class LineCursor {
 [[nodiscard]] std::optional<QByteArray> ReadWholeFile(const QString& path);
 
 // Largest interpretation, help, options or window-settings file that is read. The files that
-// come with the program hold less than 40 KB; the limit keeps a page quick to write (an
-// interpretation file is read afresh for every aspect, up to 90 times a page) when a file has
-// grown by mistake or holds something else.
+// come with the program hold less than 40 KB; the limit keeps a page quick to write (each
+// interpretation file with an aspect is read afresh for every page) when a file has grown by
+// mistake or holds something else.
 inline constexpr qint64 kLargestDataFileBytes = 1024 * 1024;
 
 struct DataFileRead {

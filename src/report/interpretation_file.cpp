@@ -58,12 +58,4 @@ std::optional<QStringList> FindInterpretation(QByteArrayView fileText, QByteArra
     return std::nullopt;
 }
 
-std::optional<QStringList> LookUpInterpretation(const QString& path, QByteArrayView key) {
-    const DataFileRead file = ReadDataFile(path);
-    if (!file.contents) {
-        return std::nullopt;
-    }
-    return FindInterpretation(*file.contents, key);
-}
-
 }  // namespace velmaris::domain

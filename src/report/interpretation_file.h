@@ -28,9 +28,4 @@ inline constexpr int kEmptyLinesEndingSearch = 10;
 [[nodiscard]] std::optional<QStringList> FindInterpretation(QByteArrayView fileText,
                                                             QByteArrayView key);
 
-// The same for a file on disk, read afresh; nothing also when it cannot be opened or read, or
-// holds more than kLargestDataFileBytes.
-[[nodiscard]] std::optional<QStringList> LookUpInterpretation(const QString& path,
-                                                              QByteArrayView key);
-
 }  // namespace velmaris::domain

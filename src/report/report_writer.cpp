@@ -3,13 +3,14 @@
 #include "calendar/calendar.h"
 #include "calendar/moment_fields.h"
 #include "options/text_lines.h"
-#include "report/separation.h"
 #include "report/interpretation_file.h"
 #include "report/name_tables.h"
+#include "report/separation.h"
 
 #include <QDate>
 
 #include <cmath>
+#include <optional>
 
 namespace velmaris::domain {
 namespace {
@@ -101,6 +102,8 @@ void WriteReport(ReportState& state, const ReportSettings& settings, DataBuffer&
         bool anyAspect = false;
         QStringList tooLarge;  // interpretation files left out because of their size
         for (int t = ephem::kFirstBody; t <= 9; ++t) {
+            // The body's interpretation file, read at its first aspect and kept for the page.
+            std::optional<DataFileRead> file;
             for (int n = ephem::kFirstBody; n <= ephem::kLastBody; ++n) {
                 const double separation =
                     std::fabs(state.skyPositions[static_cast<std::size_t>(t)] -
@@ -109,17 +112,19 @@ void WriteReport(ReportState& state, const ReportSettings& settings, DataBuffer&
                 if (aspect.index == kNoAspect || aspect.index > kQuincunx) {
                     continue;
                 }
-                const QByteArray key = KeyOf(t, aspect.index, n);
-                const QString fileName = InterpretationFileName(t);
-                const DataFileRead file = ReadDataFile(DataFilePath(settings.appFolder, fileName));
-                if (file.tooLarge && !tooLarge.contains(fileName)) {
-                    tooLarge.append(fileName);
+                if (!file) {
+                    const QString fileName = InterpretationFileName(t);
+                    file = ReadDataFile(DataFilePath(settings.appFolder, fileName));
+                    if (file->tooLarge) {
+                        tooLarge.append(fileName);
+                    }
                 }
-                if (!file.contents) {
+                if (!file->contents) {
                     continue;
                 }
+                const QByteArray key = KeyOf(t, aspect.index, n);
                 const std::optional<QStringList> paragraph =
-                    FindInterpretation(*file.contents, key);
+                    FindInterpretation(*file->contents, key);
                 if (!paragraph) {
                     continue;
                 }

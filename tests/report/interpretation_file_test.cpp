@@ -63,13 +63,5 @@ TEST(FindInterpretation, SearchRules) {
     }
 }
 
-TEST(LookUpInterpretation, MissingFileFindsNothing) {
-    testing::DataFolder folder;
-    const QString path = folder.FilePath(QStringLiteral("SUN.TXT"));
-    EXPECT_FALSE(LookUpInterpretation(path, "SUN Square MOON").has_value());
-    folder.Write(QStringLiteral("SUN.TXT"), "SUN Square MOON\r\nText.\r\n");
-    EXPECT_EQ(LookUpInterpretation(path, "SUN Square MOON"), QStringList{QStringLiteral("Text.")});
-}
-
 }  // namespace
 }  // namespace velmaris::domain

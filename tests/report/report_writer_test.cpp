@@ -79,6 +79,7 @@ TEST(WriteReport, GoldenPageWithoutAspects) {
         ("|" + kReportHeading + "||     Friday, 04 Dec 2026 at 10:15 PM||     No aspects today.|")
             .toStdString());
     EXPECT_EQ(f.state.dateText.toStdString(), "04/12/2026");
+    EXPECT_TRUE(f.messages.shown.empty());  // missing files are passed over quietly
 }
 
 TEST(WriteReport, ReportsOneDayAndAdvances) {
