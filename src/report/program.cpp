@@ -59,7 +59,6 @@ void Program::ComputeFirstReport() {
     }
     present_ = LoadPresentDateTime(services_.clock.Now(), dateOrder_, clockZone, locale_);
     report_.dateText = present_.dateText;
-    chosenDateText_ = present_.dateText;
 
     const ephem::ChartMoment natalMoment = ComputeChartMoment(natal_);
     try {

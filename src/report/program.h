@@ -76,11 +76,7 @@ class Program {
     [[nodiscard]] const QLocale& Locale() const { return locale_; }
     [[nodiscard]] const MomentFields& Natal() const { return natal_; }
     [[nodiscard]] const MomentFields& Chosen() const { return present_.chosen; }
-    [[nodiscard]] const QString& PresentMomentText() const { return present_.presentMomentText; }
-    [[nodiscard]] const QString& ChosenDateText() const { return chosenDateText_; }
-    [[nodiscard]] const QString& DateText() const { return report_.dateText; }
     [[nodiscard]] double NextReportDay() const { return report_.nextReportDay; }
-    [[nodiscard]] double DayFraction() const { return report_.dayFraction; }
     [[nodiscard]] const ephem::SkyPositions& NatalPositions() const {
         return report_.natalPositions;
     }
@@ -100,7 +96,6 @@ class Program {
     QLocale locale_ = QLocale::c();
     MomentFields natal_;
     PresentMoment present_;
-    QString chosenDateText_;
     ReportState report_;
 };
 

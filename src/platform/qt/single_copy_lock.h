@@ -21,7 +21,6 @@ class SingleCopyLock {
   public:
     explicit SingleCopyLock(const QString& appFolder);
     LockOutcome TryAcquire();
-    [[nodiscard]] bool IsHeld() const { return lock_.isLocked(); }
 
   private:
     QLockFile lock_;
