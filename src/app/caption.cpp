@@ -3,7 +3,7 @@
 namespace velmaris::app {
 
 QString TimeWithSecondsFormat(const QLocale& locale) {
-    const QString format = locale.timeFormat(QLocale::ShortFormat);
+    QString format = locale.timeFormat(QLocale::ShortFormat);
     bool quoted = false;
     bool hasSeconds = false;
     qsizetype minutesEnd = -1;

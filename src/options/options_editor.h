@@ -12,7 +12,7 @@ inline const QString kOptionsMasterFileName = QStringLiteral("OPTIONS.MAS");
 // Largest options file the editor opens, and the largest master copy that is copied over it.
 // The supplied file holds about 3 KB; the editor's text box slows down sharply on long lines
 // (a single line of 64 KB takes a tenth of a second to lay out, one of 1 MB many seconds).
-inline constexpr qint64 kLargestEditedOptionsBytes = 64 * 1024;
+inline constexpr qint64 kLargestEditedOptionsBytes = qint64{64} * 1024;
 
 // Texts of the options editor's messages.
 inline const QString kOptionsEditorCaption = QStringLiteral("Edit: OPTIONS.OPT");

@@ -34,7 +34,7 @@ class LineCursor {
 // come with the program hold less than 40 KB; the limit keeps a page quick to write (each
 // interpretation file with an aspect is read afresh for every page) when a file has grown by
 // mistake or holds something else.
-inline constexpr qint64 kLargestDataFileBytes = 1024 * 1024;
+inline constexpr qint64 kLargestDataFileBytes = qint64{1024} * 1024;
 
 struct DataFileRead {
     std::optional<QByteArray> contents;  // nothing when the file cannot be read or is too large

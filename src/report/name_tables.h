@@ -25,7 +25,7 @@ inline constexpr std::string_view AspectNameTable =
     "BiQuintile  ";
 
 static_assert(SignCodeTable.size() == 36);
-static_assert(AspectNameTable.size() == 16 * kAspectFieldWidth);
+static_assert(AspectNameTable.size() == std::size_t{16} * kAspectFieldWidth);
 
 // Three-letter code of sign 1 (ARI) .. 12 (PIS).
 [[nodiscard]] constexpr std::string_view SignCode(int sign) {
@@ -35,7 +35,7 @@ static_assert(AspectNameTable.size() == 16 * kAspectFieldWidth);
 // Aspect name of index 1..16 without its trailing blanks (empty for index 1).
 [[nodiscard]] constexpr std::string_view AspectName(int index) {
     std::string_view field = AspectNameTable.substr(
-        static_cast<std::size_t>((index - 1) * kAspectFieldWidth), kAspectFieldWidth);
+        static_cast<std::size_t>(index - 1) * kAspectFieldWidth, kAspectFieldWidth);
     while (!field.empty() && field.back() == ' ') {
         field.remove_suffix(1);
     }
