@@ -33,8 +33,9 @@ std::vector<VectorRow> ReadVectors() {
     std::string line;
     bool headerSeen = false;
     while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#')
+        if (line.empty() || line[0] == '#') {
             continue;
+        }
         if (!headerSeen) {
             headerSeen = true;  // column names
             continue;
@@ -42,10 +43,12 @@ std::vector<VectorRow> ReadVectors() {
         std::istringstream fields(line);
         VectorRow row{};
         fields >> row.dayNumber >> row.dayFraction;
-        for (int slot = 1; slot <= 10; ++slot)
+        for (int slot = 1; slot <= 10; ++slot) {
             fields >> row.longitude[slot];
-        if (fields)
+        }
+        if (fields) {
             rows.push_back(row);
+        }
     }
     return rows;
 }

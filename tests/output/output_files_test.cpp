@@ -79,7 +79,7 @@ TEST(WriteFileAtomicallyTest, ReplacesWholeFilesAndNeverADevice) {
 
 TEST(WriteFileAtomicallyTest, FullDiskLeavesTheOldFileIntact) {
     // Short contents stay in the write buffer until the end; long ones fail at once.
-    for (const qsizetype size : {qsizetype{3000}, qsizetype{256 * 1024}}) {
+    for (const qsizetype size : {qsizetype{3000}, qsizetype{256} * 1024}) {
         SCOPED_TRACE(size);
         DataFolder folder;
         const testing::ScratchMount mount(folder.Path(), "64k");
