@@ -102,6 +102,9 @@ TEST(OptionsFilesTest, OptionsAndMasterCopyAreIdenticalAndSensible) {
     const QList<QByteArray> lines = CrLfLines(bytes, QStringLiteral("OPTIONS.OPT"));
     ASSERT_GT(lines.size(), 13);
     EXPECT_TRUE(lines[12].isEmpty()) << "twelve values, then an empty line";
+    for (const QByteArray& line : lines) {
+        EXPECT_LE(line.size(), 60) << "wraps in the options editor: " << line.constData();
+    }
 
     OptionValues values{};
     const OptionsRead read = ReadOptionsFile(kDataDir, values);
