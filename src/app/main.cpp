@@ -41,7 +41,13 @@ int WindowMain(int argc, char** argv) {
                                          : QString();
 
     const QString folder = platform::ProgramFolder();
-    platform::QtMessageBoxes messages;
+    // Pictures are taken with nobody at the screen: messages go to standard error instead of
+    // waiting for an OK that never comes.
+    QTextStream err(stderr);
+    platform::StreamMessageBoxes streamMessages(err);
+    platform::QtMessageBoxes boxes;
+    platform::MessageBoxes& messages =
+        screenshotAt >= 0 ? static_cast<platform::MessageBoxes&>(streamMessages) : boxes;
     platform::SingleCopyLock lock(folder);
     // Where no lock can be made (a read-only program folder) the program still runs: it can
     // then write nothing there, and says so when the settings cannot be written at exit.
@@ -59,7 +65,7 @@ int WindowMain(int argc, char** argv) {
     domain::Program program({clock, regional, messages, textArea, folder});
     const app::MainWindowServices services{program, clock, messages, textArea, screen, fonts};
     app::MainWindow window(services);
-    messages.SetParent(&window);
+    boxes.SetParent(&window);
     window.StartUp();
     window.show();
     if (screenshotAt >= 0) {

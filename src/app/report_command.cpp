@@ -8,22 +8,6 @@
 namespace velmaris::app {
 namespace {
 
-// Messages written to standard error; any above information counts as a failure.
-class StreamMessages final : public platform::MessageBoxes {
-  public:
-    explicit StreamMessages(QTextStream& err) : err_(err) {}
-    void Show(const QString& text, const QString& title, platform::MessageStyle style) override {
-        err_ << title << ' ' << text << '\n';
-        err_.flush();
-        failed_ = failed_ || style != platform::MessageStyle::Information;
-    }
-    [[nodiscard]] bool Failed() const { return failed_; }
-
-  private:
-    QTextStream& err_;
-    bool failed_ = false;
-};
-
 // Keeps the page instead of showing it.
 class KeptText final : public platform::TextArea {
   public:
@@ -61,7 +45,7 @@ int RunReport(const QStringList& arguments, const ReportCommandServices& service
         day = match.captured(3);
     }
 
-    StreamMessages messages(err);
+    platform::StreamMessageBoxes messages(err);
     KeptText page;
     domain::Program program({services.clock, services.regional, messages, page, services.appFolder,
                              services.positions});

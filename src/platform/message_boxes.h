@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTextStream>
 
 namespace velmaris::platform {
 
@@ -17,6 +18,23 @@ class MessageBoxes {
   public:
     virtual ~MessageBoxes() = default;
     virtual void Show(const QString& text, const QString& title, MessageStyle style) = 0;
+};
+
+// Writes each message as a line "title text" to a stream instead of showing it, for runs
+// without anyone at the screen; remembers whether anything above information was said.
+class StreamMessageBoxes final : public MessageBoxes {
+  public:
+    explicit StreamMessageBoxes(QTextStream& out) : out_(out) {}
+    void Show(const QString& text, const QString& title, MessageStyle style) override {
+        out_ << title << ' ' << text << '\n';
+        out_.flush();
+        failed_ = failed_ || style != MessageStyle::Information;
+    }
+    [[nodiscard]] bool Failed() const { return failed_; }
+
+  private:
+    QTextStream& out_;
+    bool failed_ = false;
 };
 
 }  // namespace velmaris::platform
