@@ -105,6 +105,9 @@ TEST(OptionsFilesTest, OptionsAndMasterCopyAreIdenticalAndSensible) {
     for (const QByteArray& line : lines) {
         EXPECT_LE(line.size(), 60) << "wraps in the options editor: " << line.constData();
     }
+    // The help topic on the options shows the twelve value lines as the file has them.
+    EXPECT_TRUE(ReadData(QStringLiteral("OPTIONS.HLP"))
+                    .contains(bytes.left(bytes.indexOf("\r\n\r\n") + 2)));
 
     OptionValues values{};
     const OptionsRead read = ReadOptionsFile(kDataDir, values);
