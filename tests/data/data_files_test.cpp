@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QSet>
 
+#include <tuple>
+
 #include "options/options_file.h"
 #include "options/text_lines.h"
 #include "report/interpretation_file.h"
@@ -113,19 +115,15 @@ TEST(OptionsFilesTest, OptionsAndMasterCopyAreIdenticalAndSensible) {
     const OptionsRead read = ReadOptionsFile(kDataDir, values);
     ASSERT_TRUE(read.opened);
     EXPECT_TRUE(read.problems.isEmpty());
-    EXPECT_GE(values[1], 1.0f);  // an orb for a daily report
-    EXPECT_LE(values[1], 2.0f);
-    EXPECT_GE(values[2], 1.0f);
-    EXPECT_LE(values[2], 12.0f);
-    EXPECT_GE(values[3], 1.0f);
-    EXPECT_LE(values[3], 31.0f);
-    EXPECT_GE(values[4], 1000.0f);
-    EXPECT_GE(values[5], 1.0f);
-    EXPECT_LE(values[5], 12.0f);
-    EXPECT_LT(values[6], 60.0f);
-    EXPECT_EQ(values[10], 60.0f);
-    EXPECT_EQ(values[11], 61.0f);
-    EXPECT_GT(values[12], 60.0f);
+    // Each value's sensible range: an orb for a daily report, a real birth date and time, the
+    // page lengths asked for, a line width for a fixed-pitch font at 12 points.
+    const std::tuple<std::size_t, float, float> ranges[] = {
+        {1, 1, 2},  {2, 1, 12},   {3, 1, 31},   {4, 1000, 9999}, {5, 1, 12},
+        {6, 0, 59}, {10, 60, 60}, {11, 61, 61}, {12, 61, 100}};
+    for (const auto& [entry, low, high] : ranges) {
+        EXPECT_GE(values[entry], low) << entry;
+        EXPECT_LE(values[entry], high) << entry;
+    }
 }
 
 TEST(HelpTopicsTest, PlainTextThatFitsThePage) {
