@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "ephemeris/positions.h"
+#include "positions/positions.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <iostream>
 #include <string>
 
-#include "ephemeris/positions.h"
+#include "positions/positions.h"
 
 namespace {
 

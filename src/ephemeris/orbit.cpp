@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "ephemeris/positions.h"
+#include "ephemeris/ephemeris_error.h"
 
 namespace velmaris::ephem {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calendar/moment_fields.h"
-#include "ephemeris/positions.h"
+#include "positions/positions.h"
 
 #include <QString>
 #include <QStringList>

@@ -13,28 +13,28 @@ using ephem::KmPerAU;
 using ephem::NormalizeDegrees;
 
 // Element of the J2000 table by body (1..4) and slot (1..11), as the table is numbered.
-double J2000Slot(OrbitBody body, int slot) noexcept {
+double J2000Slot(Body body, int slot) noexcept {
     return kElementsJ2000[slot - 1][static_cast<std::size_t>(body) - 1];
 }
 
-std::size_t OuterColumn(OrbitBody body) noexcept {
-    return body == OrbitBody::Earth ? 0 : static_cast<std::size_t>(body) - 4;
+std::size_t OuterColumn(Body body) noexcept {
+    return body == kEarthOrbit ? 0 : static_cast<std::size_t>(body) - 4;
 }
 
 // Element of the 1900 table by body and slot (1..21).
-double Slot1900(OrbitBody body, int slot) noexcept {
+double Slot1900(Body body, int slot) noexcept {
     return kElements1900[slot - 1][OuterColumn(body)];
 }
 
 // c(k) + c(k+1) T + c(k+2) T^2 + c(k+3) T^3 over slots k..k+3.
-double Cubic1900(OrbitBody body, int firstSlot, double t) noexcept {
+double Cubic1900(Body body, int firstSlot, double t) noexcept {
     return Slot1900(body, firstSlot) + Slot1900(body, firstSlot + 1) * t +
            Slot1900(body, firstSlot + 2) * t * t + Slot1900(body, firstSlot + 3) * t * t * t;
 }
 
 }  // namespace
 
-OrbitElements EvaluateInnerElements(OrbitBody body, Centuries2000 t2000) noexcept {
+OrbitElements EvaluateInnerElements(Body body, Centuries2000 t2000) noexcept {
     const double t = t2000.value;
     OrbitElements elements;
     elements.semiMajorKm = J2000Slot(body, 1) * KmPerAU;
@@ -47,7 +47,7 @@ OrbitElements EvaluateInnerElements(OrbitBody body, Centuries2000 t2000) noexcep
     return elements;
 }
 
-OuterElements EvaluateOuterElements(OrbitBody body, Centuries1900 t1900) noexcept {
+OuterElements EvaluateOuterElements(Body body, Centuries1900 t1900) noexcept {
     const double t = t1900.value;
     OuterElements result;
     OrbitElements& elements = result.elements;
@@ -63,19 +63,19 @@ OuterElements EvaluateOuterElements(OrbitBody body, Centuries1900 t1900) noexcep
     elements.meanAnomalyDeg = NormalizeDegrees(meanLongitude - perihelionLongitude);
 
     switch (body) {
-        case OrbitBody::Earth:
+        case kEarthOrbit:
             elements.meanAnomalyDeg = elements.meanAnomalyDeg + 180;
             break;
-        case OrbitBody::Jupiter:
+        case Body::Jupiter:
             JupiterPerturbations(t1900, elements);
             break;
-        case OrbitBody::Saturn:
+        case Body::Saturn:
             SaturnPerturbations(t1900, elements);
             break;
-        case OrbitBody::Uranus:
+        case Body::Uranus:
             result.longitudeCorrectionDeg = UranusPerturbations(t1900, elements);
             break;
-        case OrbitBody::Neptune:
+        case Body::Neptune:
             result.longitudeCorrectionDeg = NeptunePerturbations(t1900, elements);
             break;
         default:

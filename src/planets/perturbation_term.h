@@ -1,5 +1,7 @@
 #pragma once
 
+#include "planets/planets_layer.h"
+
 #include <cstddef>
 
 namespace velmaris::planets {

@@ -3,12 +3,12 @@
 #include "buffer/data_buffer.h"
 #include "calendar/moment_fields.h"
 #include "calendar/new_date.h"
-#include "ephemeris/positions.h"
 #include "options/window_settings.h"
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
 #include "platform/regional_settings.h"
 #include "platform/text_area.h"
+#include "positions/positions.h"
 #include "report/report_writer.h"
 
 #include <QLocale>

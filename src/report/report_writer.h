@@ -1,8 +1,8 @@
 #pragma once
 
 #include "buffer/data_buffer.h"
-#include "ephemeris/positions.h"
 #include "platform/message_boxes.h"
+#include "positions/positions.h"
 
 #include <QLocale>
 #include <QString>

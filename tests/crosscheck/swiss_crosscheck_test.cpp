@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "ephemeris/positions.h"
+#include "positions/positions.h"
 #include "support/angle_diff.h"
 
 namespace velmaris::ephem {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "ephemeris/positions.h"
+#include "ephemeris/ephemeris_error.h"
 
 namespace velmaris::ephem {
 namespace {

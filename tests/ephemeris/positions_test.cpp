@@ -1,4 +1,4 @@
-#include "ephemeris/positions.h"
+#include "positions/positions.h"
 #include "support/angle_diff.h"
 
 #include <gtest/gtest.h>

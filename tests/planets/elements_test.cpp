@@ -14,7 +14,7 @@ namespace {
 using ephem::KmPerAU;
 
 TEST(EvaluateInnerElementsTest, EpochValuesAtJ2000AndUnreducedMeanAnomaly) {
-    const OrbitElements mercury = EvaluateInnerElements(OrbitBody::Mercury, Centuries2000{0.0});
+    const OrbitElements mercury = EvaluateInnerElements(Body::Mercury, Centuries2000{0.0});
     EXPECT_EQ(mercury.semiMajorKm, 0.387099 * KmPerAU);
     EXPECT_EQ(mercury.eccentricity, 0.205634);
     EXPECT_EQ(mercury.inclinationDeg, 7.0048);
@@ -22,18 +22,18 @@ TEST(EvaluateInnerElementsTest, EpochValuesAtJ2000AndUnreducedMeanAnomaly) {
     EXPECT_EQ(mercury.meanAnomalyDeg, 174.7947);
     EXPECT_EQ(mercury.perihelionArgDeg, 77.4552 - 48.331);
     // Before the epoch the mean anomaly runs negative and stays so.
-    EXPECT_DOUBLE_EQ(EvaluateInnerElements(OrbitBody::Venus, Centuries2000{-1.0}).meanAnomalyDeg,
+    EXPECT_DOUBLE_EQ(EvaluateInnerElements(Body::Venus, Centuries2000{-1.0}).meanAnomalyDeg,
                      50.4071 - 58517.8039);
 }
 
 TEST(EvaluateOuterElementsTest, EarthMeanAnomalyIsShiftedByHalfATurn) {
-    const OuterElements earth = EvaluateOuterElements(OrbitBody::Earth, Centuries1900{0.0});
+    const OuterElements earth = EvaluateOuterElements(kEarthOrbit, Centuries1900{0.0});
     EXPECT_NEAR(earth.elements.meanAnomalyDeg, 358.475828, 1e-9);
     EXPECT_EQ(earth.elements.inclinationDeg, 0.0);
     EXPECT_EQ(earth.elements.nodeDeg, 0.0);
     for (double t = -30; t <= 30; t += 0.37) {  // in [180, 540) at any date
         const double m =
-            EvaluateOuterElements(OrbitBody::Earth, Centuries1900{t}).elements.meanAnomalyDeg;
+            EvaluateOuterElements(kEarthOrbit, Centuries1900{t}).elements.meanAnomalyDeg;
         ASSERT_GE(m, 180.0) << t;
         ASSERT_LT(m, 540.0) << t;
     }

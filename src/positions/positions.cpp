@@ -1,4 +1,4 @@
-#include "ephemeris/positions.h"
+#include "positions/positions.h"
 
 #include <cmath>
 
@@ -11,8 +11,6 @@
 
 namespace velmaris::ephem {
 namespace {
-
-using planets::OrbitBody;
 
 // Pluto's geocentric longitude drifts by 1.33 degrees per Julian century from JD 2433283
 // (1950 January 1.5). The drift is counted from the day number alone.
@@ -33,7 +31,7 @@ SkyPositions ComputePositions(const ChartMoment& moment) {
     SkyPositions positions{};
     const double dayNumber = moment.dayNumber;
     const double dayFraction = moment.dayFraction;
-    const Centuries2000 t2000{(dayNumber - 2451545 + dayFraction - 0.5) / 36525};
+    const Centuries2000 t2000 = T2000(dayNumber, dayFraction);
 
     Store(positions, Body::Sun,
           NormalizeDegrees(SunLongitude(Centuries1900{moment.julianCenturies})));
@@ -42,20 +40,18 @@ SkyPositions ComputePositions(const ChartMoment& moment) {
 
     // Pass A: Mercury to Mars against the J2000 Earth.
     const HelioPosition earthJ2000 =
-        SolveOrbit(planets::EvaluateInnerElements(OrbitBody::Earth, t2000));
+        SolveOrbit(planets::EvaluateInnerElements(planets::kEarthOrbit, t2000));
     for (const Body body : {Body::Mercury, Body::Venus, Body::Mars}) {
-        const auto orbitBody = static_cast<OrbitBody>(static_cast<int>(body));
-        const HelioPosition helio = SolveOrbit(planets::EvaluateInnerElements(orbitBody, t2000));
+        const HelioPosition helio = SolveOrbit(planets::EvaluateInnerElements(body, t2000));
         Store(positions, body, NormalizeDegrees(HelioToGeocentric(helio, earthJ2000)));
     }
 
     // Pass B: Jupiter to Pluto against the 1900 Earth.
-    const Centuries1900 t1900{(dayNumber - 2415020 + dayFraction - 0.5) / 36525};
+    const Centuries1900 t1900 = T1900(dayNumber, dayFraction);
     const HelioPosition earth1900 =
-        SolveOrbit(planets::EvaluateOuterElements(OrbitBody::Earth, t1900).elements);
+        SolveOrbit(planets::EvaluateOuterElements(planets::kEarthOrbit, t1900).elements);
     for (const Body body : {Body::Jupiter, Body::Saturn, Body::Uranus, Body::Neptune}) {
-        const auto orbitBody = static_cast<OrbitBody>(static_cast<int>(body));
-        const planets::OuterElements outer = planets::EvaluateOuterElements(orbitBody, t1900);
+        const planets::OuterElements outer = planets::EvaluateOuterElements(body, t1900);
         const HelioPosition helio = SolveOrbit(outer.elements);
         double longitude = NormalizeDegrees(HelioToGeocentric(helio, earth1900));
         if (body == Body::Uranus || body == Body::Neptune) {
