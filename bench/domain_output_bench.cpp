@@ -7,10 +7,12 @@
 #include <QTemporaryDir>
 
 #include "buffer/data_buffer.h"
+#include "io/atomic_write.h"
 #include "output/output_files.h"
 
 namespace {
 
+using namespace velmaris;
 using namespace velmaris::domain;
 
 QStringList FullBuffer() {
@@ -30,7 +32,7 @@ void BM_SaveFullBuffer(benchmark::State& state) {
     QTemporaryDir folder;
     const QString path = QDir(folder.path()).filePath(QStringLiteral("12042026.TXT"));
     for (auto _ : state) {
-        const WriteResult result = WriteFileAtomically(path, SavedBufferBytes(lines, 61));
+        const io::WriteResult result = io::WriteFileAtomically(path, SavedBufferBytes(lines, 61));
         benchmark::DoNotOptimize(result.ok);
     }
 }
@@ -41,7 +43,7 @@ void BM_StageFullBuffer(benchmark::State& state) {
     QTemporaryDir folder;
     const QString path = QDir(folder.path()).filePath(kStagingFileName);
     for (auto _ : state) {
-        const WriteResult result = WriteFileAtomically(path, StagingFileBytes(lines));
+        const io::WriteResult result = io::WriteFileAtomically(path, StagingFileBytes(lines));
         benchmark::DoNotOptimize(result.ok);
     }
 }
@@ -50,7 +52,7 @@ BENCHMARK(BM_StageFullBuffer)->Unit(benchmark::kMillisecond);
 void BM_LoadStagedFullBuffer(benchmark::State& state) {
     QTemporaryDir folder;
     const QString path = QDir(folder.path()).filePath(kStagingFileName);
-    (void)WriteFileAtomically(path, StagingFileBytes(FullBuffer()));
+    (void)io::WriteFileAtomically(path, StagingFileBytes(FullBuffer()));
     for (auto _ : state) {
         const StagedText staged = LoadStagedText(path, 72);
         benchmark::DoNotOptimize(staged.text.size());

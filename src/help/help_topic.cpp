@@ -1,7 +1,7 @@
 #include "help/help_topic.h"
 
 #include "buffer/data_buffer.h"
-#include "options/text_lines.h"
+#include "io/text_lines.h"
 
 #include <optional>
 
@@ -11,16 +11,16 @@ bool ShowHelpTopic(const QString& appFolder, const QString& helpFile, DataBuffer
                    platform::TextArea& textArea, platform::MessageBoxes& messages) {
     // The whole file is read before the page is started, so that a file that cannot be read
     // leaves the page on screen and the buffer untouched.
-    const DataFileRead file = ReadDataFile(DataFilePath(appFolder, helpFile));
+    const io::DataFileRead file = io::ReadDataFile(io::DataFilePath(appFolder, helpFile));
     if (file.tooLarge) {
-        messages.Show(DataFileTooLargeText(helpFile, kLargestDataFileBytes),
+        messages.Show(io::DataFileTooLargeText(helpFile, io::kLargestDataFileBytes),
                       QStringLiteral("Warning!"), platform::MessageStyle::Exclamation);
     }
     if (!file.contents) {
         return false;
     }
     buffer.ClearDataBuffer();
-    for (const QString& line : DecodeLines(*file.contents)) {
+    for (const QString& line : io::DecodeLines(*file.contents)) {
         if (!buffer.AppendBufferLine(line)) {
             break;
         }

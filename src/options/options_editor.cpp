@@ -1,11 +1,11 @@
 #include "options/options_editor.h"
 
+#include "io/atomic_write.h"
+#include "io/text_lines.h"
 #include "options/options_file.h"
-#include "options/text_lines.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringConverter>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -14,20 +14,6 @@ namespace velmaris::domain {
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
-
-bool WriteWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    // The explicit flush matters: a short text stays in QSaveFile's buffer, and when writing it
-    // out fails (a full disk), commit() in Qt 6.4 still replaces the file, with an empty one.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
 
 // Latin-1 when asked for and every character fits it, else UTF-8.
 QByteArray Encode(const QString& text, bool latin1) {
@@ -47,17 +33,18 @@ QByteArray Encode(const QString& text, bool latin1) {
 }  // namespace
 
 bool OptionsFileExists(const QString& appFolder) {
-    QFile file(DataFilePath(appFolder, kOptionsFileName));
+    QFile file(io::DataFilePath(appFolder, kOptionsFileName));
     return file.open(QIODevice::ReadOnly);
 }
 
 bool OptionsFileTooLargeToEdit(const QString& appFolder) {
-    return QFileInfo(DataFilePath(appFolder, kOptionsFileName)).size() > kLargestEditedOptionsBytes;
+    return QFileInfo(io::DataFilePath(appFolder, kOptionsFileName)).size() >
+           kLargestEditedOptionsBytes;
 }
 
 std::optional<OptionsText> LoadOptionsText(const QString& appFolder) {
     const std::optional<QByteArray> contents =
-        ReadDataFile(DataFilePath(appFolder, kOptionsFileName), kLargestEditedOptionsBytes)
+        io::ReadDataFile(io::DataFilePath(appFolder, kOptionsFileName), kLargestEditedOptionsBytes)
             .contents;
     if (!contents) {
         return std::nullopt;
@@ -67,7 +54,7 @@ std::optional<OptionsText> LoadOptionsText(const QString& appFolder) {
     [[maybe_unused]] const QString whole = utf8.decode(*contents);
     result.latin1 = utf8.hasError();
     // Lines are cut on the bytes, then decoded one by one the way the whole file decoded.
-    LineCursor cursor(*contents);
+    io::LineCursor cursor(*contents);
     while (const std::optional<QByteArrayView> line = cursor.Next()) {
         result.text += result.latin1 ? QString::fromLatin1(*line) : QString::fromUtf8(*line);
         result.text += QLatin1Char('\n');
@@ -90,18 +77,20 @@ QByteArray OptionsFileBytes(const QString& editorText, bool latin1) {
 }
 
 bool SaveOptionsText(const QString& appFolder, const QString& editorText, bool latin1) {
-    return WriteWhole(DataFilePath(appFolder, kOptionsFileName),
-                      OptionsFileBytes(editorText, latin1));
+    return io::WriteFileAtomically(io::DataFilePath(appFolder, kOptionsFileName),
+                                   OptionsFileBytes(editorText, latin1))
+        .ok;
 }
 
 bool RestoreDefaultOptions(const QString& appFolder) {
     const std::optional<QByteArray> master =
-        ReadDataFile(DataFilePath(appFolder, kOptionsMasterFileName), kLargestEditedOptionsBytes)
+        io::ReadDataFile(io::DataFilePath(appFolder, kOptionsMasterFileName),
+                         kLargestEditedOptionsBytes)
             .contents;
     if (!master) {
         return false;
     }
-    return WriteWhole(DataFilePath(appFolder, kOptionsFileName), *master);
+    return io::WriteFileAtomically(io::DataFilePath(appFolder, kOptionsFileName), *master).ok;
 }
 
 OptionsFileState EnsureOptionsFile(const QString& appFolder) {
@@ -121,7 +110,7 @@ QString OptionsRestoredText(const QString& appFolder) {
 }
 
 QString OptionsTooLargeToEditText() {
-    return DataFileTooLargeText(kOptionsFileName, kLargestEditedOptionsBytes) +
+    return io::DataFileTooLargeText(kOptionsFileName, kLargestEditedOptionsBytes) +
            QStringLiteral(" It is too large to edit here.");
 }
 

@@ -1,7 +1,7 @@
 #include "options/options_file.h"
 
 #include "calendar/calendar.h"
-#include "options/text_lines.h"
+#include "io/text_lines.h"
 
 #include <charconv>
 #include <cmath>
@@ -121,19 +121,19 @@ double LeadingNumber(QStringView text) {
 
 OptionsRead ReadOptionsFile(const QString& appFolder, OptionValues& values) {
     OptionsRead read;
-    const DataFileRead file = ReadDataFile(DataFilePath(appFolder, kOptionsFileName));
+    const io::DataFileRead file = io::ReadDataFile(io::DataFilePath(appFolder, kOptionsFileName));
     read.tooLarge = file.tooLarge;
     if (!file.contents) {
         return read;
     }
     read.opened = true;
-    LineCursor cursor(*file.contents);
+    io::LineCursor cursor(*file.contents);
     for (int entry = 1; entry <= kOptionCount; ++entry) {
         const std::optional<QByteArrayView> bytes = cursor.Next();
         if (!bytes || bytes->isEmpty()) {
             break;
         }
-        const QString line = DecodeLine(*bytes);
+        const QString line = io::DecodeLine(*bytes);
         const double number = LeadingNumber(QStringView(line).left(kOptionColumns));
         if (!(std::fabs(number) <= std::numeric_limits<float>::max())) {
             read.problems.append(

@@ -26,7 +26,7 @@ inline constexpr int kOptionCount = 12;
 
 struct OptionsRead {
     bool opened = false;    // false when the file could not be opened or read
-    bool tooLarge = false;  // it was not read because it is larger than kLargestDataFileBytes
+    bool tooLarge = false;  // it was not read because it is larger than io::kLargestDataFileBytes
     // One sentence per line whose number does not fit a single-precision value.
     QStringList problems;
 };

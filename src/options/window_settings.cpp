@@ -1,9 +1,8 @@
 #include "options/window_settings.h"
 
+#include "io/atomic_write.h"
+#include "io/text_lines.h"
 #include "options/options_file.h"
-#include "options/text_lines.h"
-
-#include <QSaveFile>
 
 #include <charconv>
 #include <cmath>
@@ -38,11 +37,12 @@ QString SettingsNumberText(float value) {
 
 WindowSettings ReadWindowSettings(const QString& appFolder) {
     WindowSettings settings;
-    const DataFileRead file = ReadDataFile(DataFilePath(appFolder, kWindowSettingsFileName));
+    const io::DataFileRead file =
+        io::ReadDataFile(io::DataFilePath(appFolder, kWindowSettingsFileName));
     if (!file.contents) {
         return settings;
     }
-    for (const QString& line : DecodeLines(*file.contents)) {
+    for (const QString& line : io::DecodeLines(*file.contents)) {
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         const QStringView value =
             equals < 0 ? QStringView(line) : QStringView(line).mid(equals + 1);
@@ -96,18 +96,9 @@ QByteArray WindowSettingsText(const WindowSettings& settings) {
 }
 
 bool WriteWindowSettings(const QString& appFolder, const WindowSettings& settings) {
-    QSaveFile file(DataFilePath(appFolder, kWindowSettingsFileName));
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    const QByteArray text = WindowSettingsText(settings);
-    // The explicit flush matters: a short text stays in QSaveFile's buffer, and when writing it
-    // out fails (a full disk), commit() in Qt 6.4 still replaces the file, with an empty one.
-    if (file.write(text) != text.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return io::WriteFileAtomically(io::DataFilePath(appFolder, kWindowSettingsFileName),
+                                   WindowSettingsText(settings))
+        .ok;
 }
 
 }  // namespace velmaris::domain

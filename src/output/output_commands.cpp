@@ -2,7 +2,8 @@
 
 #include <QDir>
 
-#include "options/text_lines.h"
+#include "io/atomic_write.h"
+#include "io/text_lines.h"
 #include "output/output_files.h"
 #include "output/print_job.h"
 
@@ -32,8 +33,8 @@ void OutputCommands::Save() {
     if (!path) {
         return;
     }
-    const WriteResult result =
-        WriteFileAtomically(*path, SavedBufferBytes(buffer.AllLines(), program_.Options()[11]));
+    const io::WriteResult result =
+        io::WriteFileAtomically(*path, SavedBufferBytes(buffer.AllLines(), program_.Options()[11]));
     if (!result.ok) {
         messages_.Show(QStringLiteral("The data could not be saved to %1: %2. Any earlier file of "
                                       "that name is unchanged.")
@@ -60,11 +61,12 @@ bool OutputCommands::StageData() {
 }
 
 QString OutputCommands::StagingFilePath() const {
-    return DataFilePath(program_.AppFolder(), kStagingFileName);
+    return io::DataFilePath(program_.AppFolder(), kStagingFileName);
 }
 
 bool OutputCommands::Stage(const QStringList& lines) {
-    const WriteResult result = WriteFileAtomically(StagingFilePath(), StagingFileBytes(lines));
+    const io::WriteResult result =
+        io::WriteFileAtomically(StagingFilePath(), StagingFileBytes(lines));
     if (!result.ok) {
         messages_.Show(QStringLiteral("The file to print, %1, could not be written: %2.")
                            .arg(QDir::toNativeSeparators(StagingFilePath()), result.error),
@@ -85,21 +87,19 @@ StagedText OutputCommands::LoadStagedText() {
 }
 
 bool OutputCommands::PrintStagedText(const QString& text, bool longLineFlag) {
-    // The edited text goes back to the staging file with one more line end, and the print-out
-    // is read from what was written, so the file and the paper always agree.
+    // The edited text goes back to the staging file with one more line end, and what is
+    // printed is exactly what was written, so the file and the paper always agree. When the
+    // file cannot be written nothing is printed: the user is told, and can try again.
     QByteArray bytes = text.toUtf8();
     bytes += "\r\n";
-    const WriteResult written = WriteFileAtomically(StagingFilePath(), bytes);
+    const io::WriteResult written = io::WriteFileAtomically(StagingFilePath(), bytes);
     if (!written.ok) {
         messages_.Show(QStringLiteral("The file to print, %1, could not be written: %2.")
                            .arg(QDir::toNativeSeparators(StagingFilePath()), written.error),
                        kWarningTitle, MessageStyle::Exclamation);
+        return false;
     }
-    QStringList lines;
-    LineCursor cursor(bytes);
-    while (const std::optional<QByteArrayView> raw = cursor.Next()) {
-        lines.append(DecodeLine(*raw));
-    }
+    const QStringList lines = io::DecodeLines(bytes);
 
     platform::PrintJob job;
     job.fontFamily = kPrintFontFamily;

@@ -1,13 +1,11 @@
 #include "output/output_files.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <cmath>
 
 #include "calendar/calendar.h"
-#include "options/text_lines.h"
+#include "io/text_lines.h"
 
 namespace velmaris::domain {
 namespace {
@@ -70,45 +68,16 @@ QByteArray StagingFileBytes(const QStringList& lines) {
     return out;
 }
 
-WriteResult WriteFileAtomically(const QString& path, const QByteArray& contents) {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
-        // A device or other special file cannot be replaced by renaming, and must not be: write
-        // to it in place and report what it says.
-        QFile device(path);
-        if (!device.open(QIODevice::WriteOnly) || device.write(contents) != contents.size() ||
-            !device.flush()) {
-            return {false, device.errorString()};
-        }
-        return {true, {}};
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return {false, file.errorString()};
-    }
-    // A short text may still sit in the file's write buffer; flushing it here makes a full disk
-    // fail now, before commit() could rename an empty file over the old one.
-    if (file.write(contents) != contents.size() || !file.flush()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return {false, error};
-    }
-    if (!file.commit()) {
-        return {false, file.errorString()};
-    }
-    return {true, {}};
-}
-
 StagedText LoadStagedText(const QString& path, double longestLine) {
     StagedText staged;
-    const std::optional<QByteArray> bytes = ReadWholeFile(path);
+    const std::optional<QByteArray> bytes = io::ReadWholeFile(path);
     if (!bytes) {
         return staged;
     }
     staged.readable = true;
-    LineCursor cursor(*bytes);
+    io::LineCursor cursor(*bytes);
     while (const std::optional<QByteArrayView> raw = cursor.Next()) {
-        const QString line = DecodeLine(*raw);
+        const QString line = io::DecodeLine(*raw);
         if (line.size() > longestLine) {
             staged.longLineFlag = true;
         }

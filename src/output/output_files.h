@@ -26,16 +26,6 @@ inline const QString kStagingFileName = QStringLiteral("PRNTFILE.XXX");
 // ended by CR LF.
 [[nodiscard]] QByteArray StagingFileBytes(const QStringList& lines);
 
-struct WriteResult {
-    bool ok = false;
-    QString error;  // the system's reason, when ok is false
-};
-
-// Replaces a file with new contents in one step: the contents go to a temporary file beside it
-// that is renamed over the old one only when everything was written, so a failure never
-// leaves a half-written file behind.
-[[nodiscard]] WriteResult WriteFileAtomically(const QString& path, const QByteArray& contents);
-
 // The staged text as the review window shows it, and whether any line is longer than the
 // longest line printed at the larger size.
 struct StagedText {

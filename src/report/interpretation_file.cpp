@@ -1,6 +1,6 @@
 #include "report/interpretation_file.h"
 
-#include "options/text_lines.h"
+#include "io/text_lines.h"
 #include "report/name_tables.h"
 
 namespace velmaris::domain {
@@ -33,7 +33,7 @@ bool IsKeyLine(QByteArrayView line, QByteArrayView key) {
 }
 
 std::optional<QStringList> FindInterpretation(QByteArrayView fileText, QByteArrayView key) {
-    LineCursor cursor(fileText);
+    io::LineCursor cursor(fileText);
     int emptyLines = 0;
     while (const std::optional<QByteArrayView> line = cursor.Next()) {
         if (line->isEmpty()) {
@@ -51,7 +51,7 @@ std::optional<QStringList> FindInterpretation(QByteArrayView fileText, QByteArra
             if (text->isEmpty()) {
                 break;
             }
-            paragraph.append(DecodeLine(*text));
+            paragraph.append(io::DecodeLine(*text));
         }
         return paragraph;
     }

@@ -1,7 +1,7 @@
 #include "report/program.h"
 
+#include "io/text_lines.h"
 #include "options/options_file.h"
-#include "options/text_lines.h"
 
 #include <utility>
 
@@ -19,7 +19,7 @@ void Program::ReadOptions() {
     const OptionsRead read = ReadOptionsFile(services_.appFolder, optionValues_);
     if (read.tooLarge) {
         services_.messages.Show(
-            DataFileTooLargeText(kOptionsFileName, kLargestDataFileBytes) +
+            io::DataFileTooLargeText(kOptionsFileName, io::kLargestDataFileBytes) +
                 QStringLiteral(" Every option stays at its present value (0 at start-up)."),
             kOptionsUnreadableTitle, platform::MessageStyle::Exclamation);
     } else if (!read.opened) {

@@ -2,7 +2,7 @@
 
 #include "calendar/calendar.h"
 #include "calendar/moment_fields.h"
-#include "options/text_lines.h"
+#include "io/text_lines.h"
 #include "report/interpretation_file.h"
 #include "report/name_tables.h"
 #include "report/separation.h"
@@ -103,7 +103,7 @@ void WriteReport(ReportState& state, const ReportSettings& settings, DataBuffer&
         QStringList tooLarge;  // interpretation files left out because of their size
         for (int t = ephem::kFirstBody; t <= 9; ++t) {
             // The body's interpretation file, read at its first aspect and kept for the page.
-            std::optional<DataFileRead> file;
+            std::optional<io::DataFileRead> file;
             for (int n = ephem::kFirstBody; n <= ephem::kLastBody; ++n) {
                 const double separation =
                     std::fabs(state.skyPositions[static_cast<std::size_t>(t)] -
@@ -114,7 +114,7 @@ void WriteReport(ReportState& state, const ReportSettings& settings, DataBuffer&
                 }
                 if (!file) {
                     const QString fileName = InterpretationFileName(t);
-                    file = ReadDataFile(DataFilePath(settings.appFolder, fileName));
+                    file = io::ReadDataFile(io::DataFilePath(settings.appFolder, fileName));
                     if (file->tooLarge) {
                         tooLarge.append(fileName);
                     }
@@ -150,7 +150,7 @@ void WriteReport(ReportState& state, const ReportSettings& settings, DataBuffer&
         }
         for (const QString& fileName : tooLarge) {
             messages.Show(
-                DataFileTooLargeText(fileName, kLargestDataFileBytes) +
+                io::DataFileTooLargeText(fileName, io::kLargestDataFileBytes) +
                     QStringLiteral(" The aspects it explains are left out of the report."),
                 QStringLiteral("Warning!"), platform::MessageStyle::Exclamation);
         }

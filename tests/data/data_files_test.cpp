@@ -9,8 +9,8 @@
 
 #include <tuple>
 
+#include "io/text_lines.h"
 #include "options/options_file.h"
-#include "options/text_lines.h"
 #include "report/interpretation_file.h"
 #include "report/name_tables.h"
 

@@ -1,6 +1,6 @@
 #include "options/options_file.h"
 
-#include "options/text_lines.h"
+#include "io/text_lines.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@ namespace {
 using testing::DataFolder;
 
 // Each line the cursor gives, followed by '|'.
-TEST(LineCursor, LineEnds) {
+TEST(LineCursorTest, LineEnds) {
     const std::pair<const char*, const char*> cases[] = {{"a\r\nb\r\n", "a|b|"},
                                                          {"a\rb\r", "a|b|"},
                                                          {"a\nb\n", "a|b|"},
@@ -27,7 +27,7 @@ TEST(LineCursor, LineEnds) {
                                                          {"a\r", "a|"}};
     for (const auto& [text, want] : cases) {
         std::string lines;
-        LineCursor cursor((QByteArrayView(text)));
+        io::LineCursor cursor((QByteArrayView(text)));
         while (const std::optional<QByteArrayView> line = cursor.Next()) {
             lines += line->toByteArray().toStdString() + "|";
         }
@@ -35,10 +35,10 @@ TEST(LineCursor, LineEnds) {
     }
 }
 
-TEST(DecodeLine, Utf8OrLatin1) {
-    EXPECT_EQ(DecodeLine(QByteArrayView("caf\xc3\xa9")), QString::fromUtf8("caf\xc3\xa9"));
-    EXPECT_EQ(DecodeLine(QByteArrayView("caf\xe9")), QString::fromLatin1("caf\xe9"));
-    EXPECT_EQ(DecodeLine(QByteArrayView("  plain")), QStringLiteral("  plain"));
+TEST(DecodeLineTest, Utf8OrLatin1) {
+    EXPECT_EQ(io::DecodeLine(QByteArrayView("caf\xc3\xa9")), QString::fromUtf8("caf\xc3\xa9"));
+    EXPECT_EQ(io::DecodeLine(QByteArrayView("caf\xe9")), QString::fromLatin1("caf\xe9"));
+    EXPECT_EQ(io::DecodeLine(QByteArrayView("  plain")), QStringLiteral("  plain"));
 }
 
 TEST(LeadingNumber, NumberRule) {

@@ -1,4 +1,5 @@
 #include "output/output_files.h"
+#include "io/atomic_write.h"
 
 #include <gtest/gtest.h>
 
@@ -65,15 +66,15 @@ TEST(SavedBufferBytesTest, LayoutByteForByte) {
 TEST(WriteFileAtomicallyTest, ReplacesWholeFilesAndNeverADevice) {
     DataFolder folder;
     folder.Write(QStringLiteral("OUT.TXT"), QByteArray(5000, 'x'));
-    EXPECT_TRUE(WriteFileAtomically(folder.FilePath(QStringLiteral("OUT.TXT")), "new\r\n").ok);
+    EXPECT_TRUE(io::WriteFileAtomically(folder.FilePath(QStringLiteral("OUT.TXT")), "new\r\n").ok);
     EXPECT_EQ(folder.Read(QStringLiteral("OUT.TXT")), QByteArray("new\r\n"));
 
-    const WriteResult noFolder =
-        WriteFileAtomically(folder.FilePath(QStringLiteral("no/OUT.TXT")), "x");
+    const io::WriteResult noFolder =
+        io::WriteFileAtomically(folder.FilePath(QStringLiteral("no/OUT.TXT")), "x");
     EXPECT_FALSE(noFolder.ok);
     EXPECT_FALSE(noFolder.error.isEmpty());
     // Renaming over a device as root would replace it: /dev/full must stay a device and fail.
-    EXPECT_FALSE(WriteFileAtomically(QStringLiteral("/dev/full"), QByteArray(1 << 16, 'y')).ok);
+    EXPECT_FALSE(io::WriteFileAtomically(QStringLiteral("/dev/full"), QByteArray(1 << 16, 'y')).ok);
     EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());
 }
 
@@ -87,9 +88,9 @@ TEST(WriteFileAtomicallyTest, FullDiskLeavesTheOldFileIntact) {
             GTEST_SKIP() << "cannot mount a small tmpfs here";
         }
         const QString path = folder.FilePath(QStringLiteral("OLD.TXT"));
-        ASSERT_TRUE(WriteFileAtomically(path, "old contents\r\n").ok);
+        ASSERT_TRUE(io::WriteFileAtomically(path, "old contents\r\n").ok);
         ASSERT_TRUE(mount.Fill());
-        EXPECT_FALSE(WriteFileAtomically(path, QByteArray(size, 'z')).ok);
+        EXPECT_FALSE(io::WriteFileAtomically(path, QByteArray(size, 'z')).ok);
         EXPECT_EQ(folder.Read(QStringLiteral("OLD.TXT")), QByteArray("old contents\r\n"));
     }
 }

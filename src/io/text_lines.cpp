@@ -1,10 +1,10 @@
-#include "options/text_lines.h"
+#include "io/text_lines.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>
 
-namespace velmaris::domain {
+namespace velmaris::io {
 
 std::optional<QByteArrayView> LineCursor::Next() {
     const qsizetype size = text_.size();
@@ -90,4 +90,4 @@ QString DataFilePath(const QString& appFolder, const QString& name) {
     return QDir(appFolder).filePath(name);
 }
 
-}  // namespace velmaris::domain
+}  // namespace velmaris::io

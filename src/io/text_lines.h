@@ -7,7 +7,7 @@
 
 #include <optional>
 
-namespace velmaris::domain {
+namespace velmaris::io {
 
 // Walks the lines of a text held in memory. A line ends at CR LF, at CR alone or at LF alone;
 // a last line without an end is a line too, and a text that ends with a line end has no
@@ -55,4 +55,4 @@ struct DataFileRead {
 // Path of a data file in the program folder.
 [[nodiscard]] QString DataFilePath(const QString& appFolder, const QString& name);
 
-}  // namespace velmaris::domain
+}  // namespace velmaris::io
