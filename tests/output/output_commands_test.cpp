@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include "output/print_job.h"
 #include "support/fakes.h"
 #include "support/output_fakes.h"
@@ -114,6 +116,15 @@ TEST_F(OutputCommandsTest, PrintingToAFileInsteadOfAPrinterIsTold) {
     ASSERT_EQ(messages_.shown.size(), 2u);
     EXPECT_TRUE(messages_.shown[0].text.contains(QStringLiteral("print.pdf")));
     EXPECT_TRUE(messages_.shown[1].text.contains(QStringLiteral("out of paper")));
+}
+
+TEST_F(OutputCommandsTest, AStagingFileThatCannotBeWrittenPrintsNothing) {
+    // A folder where the staging file should be cannot be replaced by a file.
+    ASSERT_TRUE(QDir(folder_.Path()).mkdir(QStringLiteral("PRNTFILE.XXX")));
+    EXPECT_FALSE(commands_.PrintStagedText(QStringLiteral("x"), false));
+    EXPECT_TRUE(printer_.jobs.empty());
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_TRUE(messages_.shown[0].text.contains(QStringLiteral("could not be written")));
 }
 
 }  // namespace
