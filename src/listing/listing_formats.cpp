@@ -185,8 +185,8 @@ QByteArray FormatIcs(const std::vector<TransitWindow>& windows,
                      const QHash<QString, QString>& paragraphs, double stampJulianDate) {
     icaltimezone* utc = icaltimezone_get_utc_timezone();
     auto moment = [utc](double julianDate) {
-        return icaltime_from_timet_with_zone(static_cast<time_t>(SecondsSinceEpoch(julianDate)),
-                                             0, utc);
+        return icaltime_from_timet_with_zone(static_cast<time_t>(SecondsSinceEpoch(julianDate)), 0,
+                                             utc);
     };
     icalcomponent* calendar =
         icalcomponent_vanew(ICAL_VCALENDAR_COMPONENT, icalproperty_new_version("2.0"),
