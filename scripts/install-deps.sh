@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libswe-dev
+  libical-dev
   fonts-liberation xvfb xauth
   cups printer-driver-cups-pdf poppler-utils
 )
