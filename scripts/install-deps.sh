@@ -4,10 +4,10 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config clang libclang-rt-14-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libswe-dev
-  fonts-liberation xvfb xauth
+  fonts-liberation fonts-dejavu-core xvfb xauth
   cups printer-driver-cups-pdf poppler-utils
 )
 
