@@ -24,7 +24,9 @@ QFont MakeFont(const QString& family, double fontSize, bool bold) {
 // still get fractional metrics.
 constexpr double kFontOversample = 16.0;
 
-QString Number(double value) { return QString::number(value, 'f', 2); }
+QString Number(double value) {
+    return QString::number(value, 'f', 2);
+}
 
 QString ColorName(const QColor& color) {
     return color.isValid() ? color.name(QColor::HexRgb) : QStringLiteral("none");
@@ -196,8 +198,7 @@ Shape RectShape(QRectF rect, Stroke stroke, QColor fill) {
     return shape;
 }
 
-Shape TextShape(QPointF at, QString text, double fontSize, QColor color, Anchor anchor,
-                bool bold) {
+Shape TextShape(QPointF at, QString text, double fontSize, QColor color, Anchor anchor, bool bold) {
     Shape shape;
     shape.kind = Shape::Kind::Text;
     shape.p1 = at;
@@ -238,9 +239,9 @@ QByteArray WriteSvg(const DisplayList& list) {
     xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
     xml.writeAttribute(QStringLiteral("width"), Number(list.size.width()));
     xml.writeAttribute(QStringLiteral("height"), Number(list.size.height()));
-    xml.writeAttribute(QStringLiteral("viewBox"), QStringLiteral("0 0 %1 %2").arg(
-                                                      Number(list.size.width()),
-                                                      Number(list.size.height())));
+    xml.writeAttribute(
+        QStringLiteral("viewBox"),
+        QStringLiteral("0 0 %1 %2").arg(Number(list.size.width()), Number(list.size.height())));
     xml.writeStartElement(QStringLiteral("rect"));
     xml.writeAttribute(QStringLiteral("width"), QStringLiteral("100%"));
     xml.writeAttribute(QStringLiteral("height"), QStringLiteral("100%"));

@@ -22,8 +22,8 @@ inline const QColor kPaletteSignBand{0xF4, 0xF1, 0xEA};
 inline const QColor kPaletteNatalBand{0xF7, 0xF7, 0xF7};
 
 // Fire, earth, air, water.
-inline const std::array<QColor, 4> kSignElementColors = {
-    kPaletteVermillion, kPaletteGreen, kPaletteOrange.darker(130), kPaletteBlue};
+inline const std::array<QColor, 4> kSignElementColors = {kPaletteVermillion, kPaletteGreen,
+                                                         kPaletteOrange.darker(130), kPaletteBlue};
 
 // Hard aspects solid vermillion, soft dashed blue, minor dotted green.
 inline Stroke FamilyStroke(AspectFamily family) {

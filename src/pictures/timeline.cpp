@@ -2,6 +2,7 @@
 
 #include "pictures/palette.h"
 
+#include <QStringList>
 
 #include <algorithm>
 #include <array>
@@ -13,9 +14,10 @@ namespace {
 constexpr double kLabelWidth = 250.0;
 constexpr double kRightMargin = 110.0;
 constexpr double kHeaderHeight = 46.0;
-constexpr double kRowHeight = 24.0;
+constexpr double kRowHeight = 28.0;
 constexpr double kGroupGap = 8.0;
 constexpr double kBottomMargin = 16.0;
+constexpr double kHitFont = 9.5;
 
 }  // namespace
 
@@ -25,7 +27,7 @@ QString IsoMoment(const QDateTime& moment) {
 
 int SlownessRank(const QString& transit) {
     static const std::array<const char*, 10> kSlowestFirst = {
-        "PLUTO", "NEPTUNE", "URANUS", "SATURN", "JUPITER",
+        "PLUTO", "NEPTUNE", "URANUS", "SATURN",  "JUPITER",
         "MARS",  "SUN",     "VENUS",  "MERCURY", "MOON",
     };
     for (std::size_t i = 0; i < kSlowestFirst.size(); ++i) {
@@ -69,14 +71,15 @@ double TimelineLayout::RowTop(int inputRow) const {
 }
 
 double TimelineLayout::XOf(const QDateTime& moment) const {
-    const double t = static_cast<double>(moment.toSecsSinceEpoch() - fromSecs_) /
-                     static_cast<double>(spanSecs_);
+    const double t =
+        static_cast<double>(moment.toSecsSinceEpoch() - fromSecs_) / static_cast<double>(spanSecs_);
     return plotLeft_ + t * (plotRight_ - plotLeft_);
 }
 
 QDateTime TimelineLayout::DateAt(double x) const {
     const double t = std::clamp((x - plotLeft_) / (plotRight_ - plotLeft_), 0.0, 1.0);
-    const auto secs = fromSecs_ + static_cast<qint64>(std::llround(t * static_cast<double>(spanSecs_)));
+    const auto secs =
+        fromSecs_ + static_cast<qint64>(std::llround(t * static_cast<double>(spanSecs_)));
     return QDateTime::fromSecsSinceEpoch(secs, Qt::UTC);
 }
 
@@ -88,8 +91,8 @@ QRectF TimelineLayout::BarRect(int inputRow, int window) const {
     if (x2 < x1) {
         return {};
     }
-    const double top = RowTop(inputRow) + rowHeight_ * 0.22;
-    return {x1, top, std::max(x2 - x1, 1.5), rowHeight_ * 0.56};
+    const double top = RowTop(inputRow) + rowHeight_ * 0.42;
+    return {x1, top, std::max(x2 - x1, 1.5), rowHeight_ * 0.46};
 }
 
 std::optional<int> TimelineLayout::RowAt(double y) const {
@@ -129,9 +132,9 @@ DisplayList BuildTimeline(const TimelineInput& input, double width) {
 
     // Month ticks and names along the top; a faint line down through the rows.
     Group& grid = list.NewGroup();
-    grid.shapes.push_back(RectShape({left, layout.Top() - 4.0, right - left,
-                                     bottom - layout.Top() + 4.0},
-                                    {kPaletteGrey, 0.8}, QColor(0xFB, 0xFB, 0xFB)));
+    grid.shapes.push_back(
+        RectShape({left, layout.Top() - 4.0, right - left, bottom - layout.Top() + 4.0},
+                  {kPaletteGrey, 0.8}, QColor(0xFB, 0xFB, 0xFB)));
     const QDateTime from = input.from.toUTC();
     const QDateTime to = input.to.toUTC();
     const qint64 spanDays = from.daysTo(to);
@@ -141,20 +144,21 @@ DisplayList BuildTimeline(const TimelineInput& input, double width) {
         const QDateTime start(month, QTime(0, 0), Qt::UTC);
         if (start >= from) {
             const double x = layout.XOf(start);
-            grid.shapes.push_back(LineShape({x, layout.Top() - 12.0}, {x, bottom},
-                                            {QColor(0xDD, 0xDD, 0xDD), 0.8}));
-            grid.shapes.push_back(LineShape({x, layout.Top() - 12.0}, {x, layout.Top() - 4.0},
-                                            {kPaletteInk, 1.0}));
+            grid.shapes.push_back(
+                LineShape({x, layout.Top() - 12.0}, {x, bottom}, {QColor(0xDD, 0xDD, 0xDD), 0.8}));
+            grid.shapes.push_back(
+                LineShape({x, layout.Top() - 12.0}, {x, layout.Top() - 4.0}, {kPaletteInk, 1.0}));
         }
         const QDate next = month.addMonths(monthStep);
         const double x1 = std::max(left, layout.XOf(start));
         const double x2 = std::min(right, layout.XOf(QDateTime(next, QTime(0, 0), Qt::UTC)));
-        const QString name = month.month() == 1 || month == QDate(from.date().year(), from.date().month(), 1)
-                                 ? month.toString(QStringLiteral("MMM yyyy"))
-                                 : month.toString(QStringLiteral("MMM"));
+        const QString name =
+            month.month() == 1 || month == QDate(from.date().year(), from.date().month(), 1)
+                ? month.toString(QStringLiteral("MMM yyyy"))
+                : month.toString(QStringLiteral("MMM"));
         if (x2 - x1 > TextWidth(list.fontFamily, 12.0, name) + 4.0) {
-            grid.shapes.push_back(TextShape({(x1 + x2) / 2.0, layout.Top() - 24.0}, name, 12.0,
-                                            kPaletteInk));
+            grid.shapes.push_back(
+                TextShape({(x1 + x2) / 2.0, layout.Top() - 24.0}, name, 12.0, kPaletteInk));
         }
         month = next;
     }
@@ -171,9 +175,8 @@ DisplayList BuildTimeline(const TimelineInput& input, double width) {
                                               {kPaletteInk, 0.0}, QColor(0xF1, 0xF1, 0xF1)));
         }
         if (k == 0 || input.rows[static_cast<std::size_t>(order[k - 1])].transit != row.transit) {
-            labels.shapes.push_back(
-                TextShape({10.0, top + layout.RowHeight() / 2.0}, row.transit, 12.5, kPaletteInk,
-                          Anchor::Start, true));
+            labels.shapes.push_back(TextShape({10.0, top + layout.RowHeight() / 2.0}, row.transit,
+                                              12.5, kPaletteInk, Anchor::Start, true));
             if (k > 0) {
                 labels.shapes.push_back(
                     LineShape({10.0, top - 4.0}, {right, top - 4.0}, {kPaletteGrey, 0.6}));
@@ -183,6 +186,7 @@ DisplayList BuildTimeline(const TimelineInput& input, double width) {
                                           row.aspect + QLatin1Char(' ') + row.natal, 12.0,
                                           kPaletteInk, Anchor::End));
 
+        double labelEnd = left - 1.0e9;
         for (std::size_t w = 0; w < row.windows.size(); ++w) {
             const TimelineWindow& window = row.windows[w];
             const QRectF bar = layout.BarRect(i, static_cast<int>(w));
@@ -203,18 +207,32 @@ DisplayList BuildTimeline(const TimelineInput& input, double width) {
                 if (x < left || x > right) {
                     continue;
                 }
-                Group& mark = list.NewGroup({{QStringLiteral("data-exact"), IsoMoment(hit.moment)}});
-                mark.shapes.push_back(LineShape({x, bar.top() - 2.0}, {x, bar.bottom() + 2.0},
+                Group& mark =
+                    list.NewGroup({{QStringLiteral("data-exact"), IsoMoment(hit.moment)}});
+                mark.shapes.push_back(LineShape({x, bar.top() - 1.0}, {x, bar.bottom() + 1.0},
                                                 {kPaletteVermillion, 2.2}));
-                QString label = hit.moment.toUTC().date().toString(QStringLiteral("d MMM"));
+                // The full label, else the date alone, else none where it would run into
+                // the previous label of the row.
+                const QString date = hit.moment.toUTC().date().toString(QStringLiteral("d MMM"));
+                QStringList choices;
                 if (hit.passes > 1) {
-                    label += QStringLiteral(", pass %1 of %2").arg(hit.pass).arg(hit.passes);
+                    choices << date +
+                                   QStringLiteral(", pass %1 of %2").arg(hit.pass).arg(hit.passes);
                 }
-                const double labelWidth = TextWidth(list.fontFamily, 10.0, label);
-                const bool fitsRight = x + 4.0 + labelWidth <= right + kRightMargin - 4.0;
-                mark.shapes.push_back(TextShape({fitsRight ? x + 4.0 : x - 4.0, top + 3.5}, label,
-                                                9.5, kPaletteInk,
-                                                fitsRight ? Anchor::Start : Anchor::End));
+                choices << date;
+                for (const QString& label : choices) {
+                    const double labelWidth = TextWidth(list.fontFamily, kHitFont, label);
+                    const bool fitsRight = x + 3.0 + labelWidth <= width - 4.0;
+                    const double x1 = fitsRight ? x + 3.0 : x - 3.0 - labelWidth;
+                    if (x1 < labelEnd + 4.0) {
+                        continue;
+                    }
+                    mark.shapes.push_back(TextShape({fitsRight ? x + 3.0 : x - 3.0, top + 7.0},
+                                                    label, kHitFont, kPaletteInk,
+                                                    fitsRight ? Anchor::Start : Anchor::End));
+                    labelEnd = x1 + labelWidth;
+                    break;
+                }
             }
         }
     }

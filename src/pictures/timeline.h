@@ -41,7 +41,7 @@ QString IsoMoment(const QDateTime& moment);
 
 // Where each row and bar lies; the drawing and the hit test both use it.
 class TimelineLayout {
-public:
+  public:
     TimelineLayout(const TimelineInput& input, double width);
 
     struct Hit {
@@ -64,7 +64,7 @@ public:
     [[nodiscard]] double PlotRight() const { return plotRight_; }
     [[nodiscard]] double Top() const { return top_; }
 
-private:
+  private:
     const TimelineInput* input_;
     std::vector<int> order_;
     std::vector<int> slot_;  // display slot (with group gaps) by input row

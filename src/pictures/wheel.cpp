@@ -18,13 +18,15 @@ double Normalize(double deg) {
 
 // Astrological glyphs of the bodies by slot, and of the signs from Aries.
 constexpr std::array<char16_t, 11> kBodyGlyphs = {
-    0, u'\u2609', u'\u263F', u'\u2640', u'\u2642', u'\u2643',
+    0,         u'\u2609', u'\u263F', u'\u2640', u'\u2642', u'\u2643',
     u'\u2644', u'\u2645', u'\u2646', u'\u2647', u'\u263D',
 };
 constexpr char16_t kFirstSignGlyph = u'\u2648';
 constexpr char16_t kRetrogradeGlyph = u'\u211E';
 
-QString BodyName(int body) { return domain::Latin1(domain::PlanetNames.at(body)); }
+QString BodyName(int body) {
+    return domain::Latin1(domain::PlanetNames.at(body));
+}
 
 struct Glyphs {
     bool bodies = false;
@@ -65,11 +67,6 @@ std::pair<int, int> DegreeMinute(double longitudeDeg) {
     return {static_cast<int>((minutes / 60) % 30), static_cast<int>(minutes % 60)};
 }
 
-int SignOf(double longitudeDeg) {
-    const long minutes = std::lround(Normalize(longitudeDeg) * 60.0) % (360L * 60L);
-    return static_cast<int>(minutes / (30L * 60L));
-}
-
 struct RingBand {
     const char* ring;
     double outer;
@@ -87,8 +84,8 @@ void AddMarkers(DisplayList& list, const WheelGeometry& geo, const RingBand& ban
     }
     places = SpreadMarkers(std::move(places), geo.markerGapDeg);
     const double depth = band.outer - band.inner;
-    const double glyphSize = depth * 0.24;
-    const double textSize = depth * 0.14;
+    const double glyphSize = depth * 0.22;
+    const double textSize = depth * 0.125;
     for (const MarkerPlace& place : places) {
         Group& group = list.NewGroup({
             {QStringLiteral("data-ring"), QString::fromLatin1(band.ring)},
@@ -97,37 +94,30 @@ void AddMarkers(DisplayList& list, const WheelGeometry& geo, const RingBand& ban
         });
         const double edge = band.outward ? band.outer : band.inner;
         const double tickEnd = band.outward ? edge - depth * 0.07 : edge + depth * 0.07;
-        const double leaderEnd = band.outward ? edge - depth * 0.16 : edge + depth * 0.16;
+        const double leaderEnd = band.outward ? edge - depth * 0.15 : edge + depth * 0.15;
         const Stroke tick{band.ink, 1.6, Dash::Solid};
         group.shapes.push_back(LineShape(WheelPoint(geo.centre, edge, place.trueDeg),
                                          WheelPoint(geo.centre, tickEnd, place.trueDeg), tick));
         group.shapes.push_back(LineShape(WheelPoint(geo.centre, tickEnd, place.trueDeg),
                                          WheelPoint(geo.centre, leaderEnd, place.shownDeg),
                                          Stroke{kPaletteGrey, 0.8, Dash::Solid}));
-        // Glyph, degree, minute from the leader inwards (transit band) or outwards (natal).
-        const double step = band.outward ? -1.0 : 1.0;
-        double r = leaderEnd + step * depth * 0.15;
-        group.shapes.push_back(TextShape(WheelPoint(geo.centre, r, place.shownDeg),
-                                         BodyLabel(place.body, glyphs), glyphSize, band.ink));
+        // Glyph, degree, minute and the retrograde mark from the leader inwards; the sign
+        // is read off the zodiac ring.
+        const double step = band.outward ? -depth : depth;
+        const QPointF glyphAt = WheelPoint(geo.centre, edge + step * 0.3, place.shownDeg);
+        group.shapes.push_back(
+            TextShape(glyphAt, BodyLabel(place.body, glyphs), glyphSize, band.ink));
         const auto [deg, min] = DegreeMinute(place.trueDeg);
-        r += step * depth * 0.2;
-        group.shapes.push_back(TextShape(WheelPoint(geo.centre, r, place.shownDeg),
-                                         QStringLiteral("%1\u00B0").arg(deg), textSize,
-                                         kPaletteInk));
-        r += step * depth * 0.13;
-        group.shapes.push_back(TextShape(WheelPoint(geo.centre, r, place.shownDeg),
-                                         SignLabel(SignOf(place.trueDeg), glyphs),
-                                         textSize * (glyphs.signs ? 1.1 : 0.8), kPaletteGrey));
-        r += step * depth * 0.13;
-        group.shapes.push_back(TextShape(WheelPoint(geo.centre, r, place.shownDeg),
-                                         QStringLiteral("%1'").arg(min, 2, 10, QLatin1Char('0')),
-                                         textSize, kPaletteInk));
+        group.shapes.push_back(
+            TextShape(WheelPoint(geo.centre, edge + step * 0.62, place.shownDeg),
+                      QStringLiteral("%1\u00B0%2'").arg(deg).arg(min, 2, 10, QLatin1Char('0')),
+                      textSize, kPaletteInk));
         if (retro != nullptr && retro->at(place.body)) {
-            r += step * depth * 0.13;
-            const QString mark = glyphs.retro ? QString(QChar(kRetrogradeGlyph))
-                                              : QStringLiteral("R");
-            group.shapes.push_back(TextShape(WheelPoint(geo.centre, r, place.shownDeg), mark,
-                                             textSize, kPaletteVermillion));
+            const QString mark =
+                glyphs.retro ? QString(QChar(kRetrogradeGlyph)) : QStringLiteral("R");
+            group.shapes.push_back(
+                TextShape(WheelPoint(geo.centre, edge + step * 0.87, place.shownDeg), mark,
+                          textSize, kPaletteVermillion));
         }
     }
 }
@@ -191,8 +181,7 @@ std::vector<MarkerPlace> SpreadMarkers(std::vector<MarkerPlace> places, double m
     }
     for (const Cluster& c : clusters) {
         for (std::size_t k = 0; k < c.count; ++k) {
-            places[c.first + k].shownDeg =
-                Normalize(c.Begin(gap) + gap * static_cast<double>(k));
+            places[c.first + k].shownDeg = Normalize(c.Begin(gap) + gap * static_cast<double>(k));
         }
     }
     return places;
@@ -228,7 +217,7 @@ WheelGeometry WheelGeometry::ForSize(double size) {
     geo.transitInner = size * 0.305;
     geo.natalInner = size * 0.20;
     geo.aspectRadius = geo.natalInner;
-    geo.markerGapDeg = 6.5;
+    geo.markerGapDeg = 8.0;
     return geo;
 }
 
@@ -242,12 +231,12 @@ DisplayList BuildWheel(const WheelInput& input, double size) {
 
     // Rings and the sign band.
     Group& rings = list.NewGroup();
-    rings.shapes.push_back(CircleShape(geo.centre, geo.zodiacOuter, {kPaletteInk, 1.6 * u},
-                                       kPaletteSignBand));
+    rings.shapes.push_back(
+        CircleShape(geo.centre, geo.zodiacOuter, {kPaletteInk, 1.6 * u}, kPaletteSignBand));
     rings.shapes.push_back(
         CircleShape(geo.centre, geo.zodiacInner, {kPaletteInk, 1.2 * u}, Qt::white));
-    rings.shapes.push_back(CircleShape(geo.centre, geo.transitInner, {kPaletteGrey, 0.8 * u},
-                                       kPaletteNatalBand));
+    rings.shapes.push_back(
+        CircleShape(geo.centre, geo.transitInner, {kPaletteGrey, 0.8 * u}, kPaletteNatalBand));
     rings.shapes.push_back(
         CircleShape(geo.centre, geo.natalInner, {kPaletteInk, 1.2 * u}, Qt::white));
     for (int sign = 0; sign < 12; ++sign) {
@@ -288,14 +277,12 @@ DisplayList BuildWheel(const WheelInput& input, double size) {
             {QStringLiteral("data-aspect"), domain::Latin1(domain::AspectName(a.aspectIndex))},
             {QStringLiteral("data-natal"), BodyName(a.natal)},
         });
-        group.shapes.push_back(
-            LineShape(WheelPoint(geo.centre, geo.aspectRadius, input.transitDeg.at(a.transit)),
-                      WheelPoint(geo.centre, geo.aspectRadius, input.natalDeg.at(a.natal)),
-                      stroke));
+        group.shapes.push_back(LineShape(
+            WheelPoint(geo.centre, geo.aspectRadius, input.transitDeg.at(a.transit)),
+            WheelPoint(geo.centre, geo.aspectRadius, input.natalDeg.at(a.natal)), stroke));
     }
 
-    AddMarkers(list, geo,
-               {"transit", geo.zodiacInner, geo.transitInner, kPaletteBlue, true},
+    AddMarkers(list, geo, {"transit", geo.zodiacInner, geo.transitInner, kPaletteBlue, true},
                input.transitDeg, &input.retrograde, kLastBody - 1, glyphs);
     AddMarkers(list, geo, {"natal", geo.transitInner, geo.natalInner, kPaletteInk, true},
                input.natalDeg, nullptr, kLastBody, glyphs);

@@ -16,19 +16,19 @@ inline constexpr int kLastBody = 10;
 inline constexpr int kMoon = 10;
 
 struct WheelAspect {
-    int transit = 0;       // transiting body 1..10
-    int aspectIndex = 0;   // aspect name index 2..16 as on the page
-    int natal = 0;         // natal point 1..10
-    double orbDeg = 0.0;   // distance from exact
+    int transit = 0;      // transiting body 1..10
+    int aspectIndex = 0;  // aspect name index 2..16 as on the page
+    int natal = 0;        // natal point 1..10
+    double orbDeg = 0.0;  // distance from exact
 };
 
 struct WheelInput {
-    std::array<double, 11> natalDeg{};      // natal longitudes by body slot
-    std::array<double, 11> transitDeg{};    // transiting longitudes by body slot (Moon unused)
-    std::array<bool, 11> retrograde{};      // transiting body moving backwards
+    std::array<double, 11> natalDeg{};    // natal longitudes by body slot
+    std::array<double, 11> transitDeg{};  // transiting longitudes by body slot (Moon unused)
+    std::array<bool, 11> retrograde{};    // transiting body moving backwards
     std::vector<WheelAspect> aspects;
-    double orbLimitDeg = 1.0;               // the orb the page is searched with
-    QStringList legend;                     // date and time, chart data, orb
+    double orbLimitDeg = 1.0;  // the orb the page is searched with
+    QStringList legend;        // date and time, chart data, orb
 };
 
 // Where a marker is drawn (spread from its neighbours) for a body at its true longitude.

@@ -5,7 +5,6 @@
 #include "pictures/timeline.h"
 #include "pictures/wheel.h"
 
-
 namespace velmaris::pictures::samples {
 
 inline QDateTime Utc(int y, int m, int d, int h = 0, int min = 0, int s = 0) {
@@ -35,7 +34,7 @@ inline WheelInput CrowdedWheel() {
 
 // A year with `rowsPerBody` rows for each of the ten bodies, windows spaced through it.
 inline TimelineInput YearTimeline(int rowsPerBody = 3, int windowsPerRow = 4) {
-    static const char* kBodies[] = {"SUN",    "MERCURY", "VENUS",   "MARS", "JUPITER",
+    static const char* kBodies[] = {"SUN",    "MERCURY", "VENUS",   "MARS",  "JUPITER",
                                     "SATURN", "URANUS",  "NEPTUNE", "PLUTO", "MOON"};
     static const char* kAspects[] = {"Conjunct", "Square", "Trine", "Sextile", "Opposite"};
     static const char* kNatal[] = {"SUN", "MOON", "VENUS", "MARS", "SATURN"};
@@ -54,11 +53,12 @@ inline TimelineInput YearTimeline(int rowsPerBody = 3, int windowsPerRow = 4) {
                 seed = (seed * 1103 + 12345) % 32749;
                 const qint64 start = -10 * 86400 + static_cast<qint64>(w) * 95 * 86400 +
                                      static_cast<qint64>(seed % 40) * 86400 + seed;
-                const qint64 length = (b >= 5 ? 40 : 6) * 86400 + static_cast<qint64>(seed) * 37;
+                const qint64 days = b == 9 ? 0 : b >= 5 ? 70 : 6;
+                const qint64 length = days * 86400 + 30000 + static_cast<qint64>(seed) * 2;
                 TimelineWindow win;
                 win.enters = in.from.addSecs(start);
                 win.leaves = win.enters.addSecs(length);
-                const int passes = b >= 5 ? 3 : 1;
+                const int passes = b >= 5 && b < 9 ? 3 : 1;
                 for (int k = 1; k <= passes; ++k) {
                     win.hits.push_back({win.enters.addSecs(length * k / (passes + 1)), k, passes});
                 }
