@@ -51,9 +51,10 @@ inline TimelineInput YearTimeline(int rowsPerBody = 3, int windowsPerRow = 4) {
             row.natal = QString::fromLatin1(kNatal[(2 * b + r) % 5]);
             for (int w = 0; w < windowsPerRow; ++w) {
                 seed = (seed * 1103 + 12345) % 32749;
-                const qint64 start = -10 * 86400 + static_cast<qint64>(w) * 95 * 86400 +
+                const qint64 start = -10 * 86400 +
+                                     static_cast<qint64>(w) * (365 / windowsPerRow) * 86400 +
                                      static_cast<qint64>(seed % 40) * 86400 + seed;
-                const qint64 days = b == 9 ? 0 : b >= 5 ? 70 : 6;
+                const qint64 days = b == 9 ? 0 : b >= 5 ? 280 / windowsPerRow : 6;
                 const qint64 length = days * 86400 + 30000 + static_cast<qint64>(seed) * 2;
                 TimelineWindow win;
                 win.enters = in.from.addSecs(start);
