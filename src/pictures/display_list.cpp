@@ -281,7 +281,7 @@ bool FontHasGlyphs(const QString& family, const QString& text) {
 }
 
 QString PictureFontFamily() {
-    const QString preferred = QStringLiteral("DejaVu Sans");
+    QString preferred = QStringLiteral("DejaVu Sans");
     if (QFontDatabase::families().contains(preferred)) {
         return preferred;
     }

@@ -146,7 +146,7 @@ std::vector<MarkerPlace> SpreadMarkers(std::vector<MarkerPlace> places, double m
             start = i;
         }
     }
-    std::ranges::rotate(places, places.begin() + static_cast<std::ptrdiff_t>(start));
+    std::rotate(places.begin(), places.begin() + static_cast<std::ptrdiff_t>(start), places.end());
     std::vector<double> line(n);
     const double base = Normalize(places[0].trueDeg);
     for (std::size_t i = 0; i < n; ++i) {
