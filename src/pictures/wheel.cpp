@@ -95,12 +95,13 @@ void AddMarkers(DisplayList& list, const WheelGeometry& geo, const RingBand& ban
         const double edge = band.outward ? band.outer : band.inner;
         const double tickEnd = band.outward ? edge - depth * 0.07 : edge + depth * 0.07;
         const double leaderEnd = band.outward ? edge - depth * 0.15 : edge + depth * 0.15;
-        const Stroke tick{band.ink, 1.6, Dash::Solid};
+        const double u = geo.size / 1000.0;
+        const Stroke tick{band.ink, 1.6 * u, Dash::Solid};
         group.shapes.push_back(LineShape(WheelPoint(geo.centre, edge, place.trueDeg),
                                          WheelPoint(geo.centre, tickEnd, place.trueDeg), tick));
         group.shapes.push_back(LineShape(WheelPoint(geo.centre, tickEnd, place.trueDeg),
                                          WheelPoint(geo.centre, leaderEnd, place.shownDeg),
-                                         Stroke{kPaletteGrey, 0.8, Dash::Solid}));
+                                         Stroke{kPaletteGrey, 0.8 * u, Dash::Solid}));
         // Glyph, degree, minute and the retrograde mark from the leader inwards; the sign
         // is read off the zodiac ring.
         const double step = band.outward ? -depth : depth;

@@ -16,7 +16,7 @@ struct ExpectedBar {
     QStringList drawnHits;
 };
 
-QDateTime ParseMoment(QString text) {
+QDateTime ParseMoment(const QString& text) {
     QDateTime t = QDateTime::fromString(text, Qt::ISODate);
     t.setTimeSpec(Qt::UTC);
     return t;
