@@ -4,6 +4,7 @@
 #include "pictures/svg_reading.h"
 
 #include <QFile>
+#include <QImage>
 #include <QTextStream>
 
 #include <gtest/gtest.h>
@@ -233,6 +234,33 @@ TEST(TimelineSvg, TodayLineAndMonthTicksInsideThePeriod) {
         }
     }
     EXPECT_EQ(names, 12);
+}
+
+}  // namespace
+}  // namespace velmaris::pictures
+
+namespace velmaris::pictures {
+namespace {
+
+TEST(TimelinePng, HeightFollowsTheRowsAndTheRatioDoublesThePixels) {
+    const TimelineInput input = samples::YearTimeline(2, 3);
+    const DisplayList list = BuildTimeline(input, 1200.0);
+    const TimelineLayout layout(input, 1200.0);
+    ASSERT_EQ(list.size, layout.Size());
+    // Twenty rows, nine gaps between the ten bodies.
+    EXPECT_NEAR(list.size.height() - layout.Top(), 20.0 * layout.RowHeight() + 9.0 * 8.0 + 16.0,
+                1e-9);
+    struct Case {
+        int width;
+        double ratio;
+    };
+    for (const Case k : {Case{1200, 1.0}, Case{600, 2.0}, Case{300, 1.0}}) {
+        const ExportResult png = ExportPng(list, k.width, k.ratio);
+        ASSERT_TRUE(png.Ok()) << png.error.toStdString();
+        const QImage image = QImage::fromData(png.bytes, "PNG");
+        EXPECT_EQ(image.width(), static_cast<int>(k.width * k.ratio));
+        EXPECT_NEAR(image.height(), k.width * k.ratio * list.size.height() / 1200.0, 1.0);
+    }
 }
 
 }  // namespace
