@@ -4,11 +4,12 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config clang libclang-rt-14-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libswe-dev
   libical-dev
-  fonts-liberation xvfb xauth
+  fonts-liberation fonts-dejavu-core xvfb xauth
+  desktop-file-utils appstream lintian dpkg-dev
   cups printer-driver-cups-pdf poppler-utils
 )
 

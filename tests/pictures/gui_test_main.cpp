@@ -1,0 +1,12 @@
+#include <QGuiApplication>
+
+#include <gtest/gtest.h>
+
+// Fonts and font metrics need a GUI application; the offscreen platform serves without a display.
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
