@@ -1,0 +1,27 @@
+# Installs the build into PREFIX and compares the files there with the list in EXPECTED.
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+                RESULT_VARIABLE status OUTPUT_QUIET)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${status}")
+endif()
+file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE "${PREFIX}" "${PREFIX}/*")
+list(SORT installed)
+file(STRINGS "${EXPECTED}" expected)
+list(SORT expected)
+if(NOT installed STREQUAL expected)
+  set(missing ${expected})
+  list(REMOVE_ITEM missing ${installed})
+  set(extra ${installed})
+  list(REMOVE_ITEM extra ${expected})
+  message(FATAL_ERROR "installed tree differs\n  missing: ${missing}\n  not listed: ${extra}")
+endif()
+# No file of the tree may name the folder it was installed to: the tree must stay usable when
+# moved elsewhere.
+foreach(name IN LISTS installed)
+  file(STRINGS "${PREFIX}/${name}" hits REGEX "${PREFIX}" LIMIT_COUNT 1)
+  if(hits)
+    message(FATAL_ERROR "${name} names the install folder ${PREFIX}")
+  endif()
+endforeach()
+file(REMOVE_RECURSE "${PREFIX}")
