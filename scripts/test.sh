@@ -9,5 +9,6 @@ cmake -S . -B build-ci -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMARIS_WERROR=ON
 cmake --build build-ci -j"$(nproc)"
 source scripts/cups-setup.sh
 QT_QPA_PLATFORM=offscreen ctest --test-dir build-ci --output-on-failure -j"$(nproc)"
+bash packaging/check.sh build-ci
 bash scripts/sanitize.sh
 bash scripts/fuzz.sh
