@@ -1,3 +1,4 @@
+#include "app/listing_command.h"
 #include "app/main_window.h"
 #include "app/report_command.h"
 #include "app/screenshots.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
 #include <QTextStream>
 
 #include <cstdio>
@@ -26,9 +28,28 @@ int ReportMain(int argc, char** argv) {
     QStringList arguments = QCoreApplication::arguments().mid(2);
     platform::SystemClock clock;
     platform::LocaleRegionalSettings regional;
-    QTextStream out(stdout);
+    QFile standardOutput;
+    if (!standardOutput.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return app::kReportFailed;
+    }
+    QTextStream out(&standardOutput);
     QTextStream err(stderr);
     return app::RunReport(arguments, {clock, regional, platform::ProgramFolder()}, out, err);
+}
+
+// velmaris --transits FROM TO [...]: the transit windows of a period, no display needed.
+int ListingMain(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments().mid(2);
+    platform::SystemClock clock;
+    platform::LocaleRegionalSettings regional;
+    QFile standardOutput;
+    if (!standardOutput.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return app::kListingFailed;
+    }
+    QTextStream out(&standardOutput);
+    QTextStream err(stderr);
+    return app::RunListing(arguments, {clock, regional, platform::ProgramFolder()}, out, err);
 }
 
 // The windowed program; with "--screenshot FOLDER" it saves pictures of its windows and ends.
@@ -82,6 +103,9 @@ int WindowMain(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "--report") == 0) {
         return ReportMain(argc, argv);
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "--transits") == 0) {
+        return ListingMain(argc, argv);
     }
     return WindowMain(argc, argv);
 }

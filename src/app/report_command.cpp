@@ -66,6 +66,12 @@ int RunReport(const QStringList& arguments, const ReportCommandServices& service
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     out << text;
     out.flush();
+    if (out.status() != QTextStream::Ok) {
+        // A page that does not arrive (a full disk, a closed standard output) is a failure.
+        err << "The page could not be written to standard output.\n";
+        err.flush();
+        return kReportFailed;
+    }
     return messages.Failed() ? kReportFailed : kReportOk;
 }
 

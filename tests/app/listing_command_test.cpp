@@ -1,0 +1,103 @@
+#include "app/listing_command.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "support/fakes.h"
+
+namespace velmaris::testing {
+namespace {
+
+struct ListingRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+const QString kReferenceFolder = QStringLiteral(VELMARIS_TEST_DATA_DIR "/transit-windows");
+
+ListingRun RunListingIn(const QString& folder, const QStringList& arguments) {
+    FixedClock clock(QDateTime(QDate(2028, 3, 15), QTime(12, 0)));
+    FixedRegional regional(2, 0);
+    ListingRun run;
+    QTextStream out(&run.out);
+    QTextStream err(&run.err);
+    run.status = app::RunListing(arguments, {clock, regional, folder}, out, err);
+    return run;
+}
+
+QStringList Lines(const QString& text) {
+    return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+// The CSV of the reference period has the reference's rows, in its order (the moments
+// themselves are compared within their tolerance by the listing's own test).
+TEST(ListingCommandTest, CsvOfTheReferencePeriodHasTheReferenceRows) {
+    const ListingRun run =
+        RunListingIn(kReferenceFolder, {"2028-03-01", "2028-04-30", "--format", "csv"});
+    ASSERT_EQ(run.status, app::kListingOk) << run.err.toStdString();
+    QFile expectedFile(kReferenceFolder + QStringLiteral("/expected.csv"));
+    ASSERT_TRUE(expectedFile.open(QIODevice::ReadOnly));
+    const QStringList expected = Lines(QString::fromUtf8(expectedFile.readAll()));
+    const QStringList actual = Lines(run.out);
+    ASSERT_EQ(actual.size(), expected.size());
+    for (qsizetype i = 0; i < actual.size(); ++i) {
+        // transit, aspect, natal, pass and passes agree exactly.
+        const QStringList a = actual[i].split(QLatin1Char(','));
+        const QStringList e = expected[i].trimmed().split(QLatin1Char(','));
+        ASSERT_EQ(a.size(), 8) << actual[i].toStdString();
+        for (const int field : {0, 1, 2, 4, 5}) {
+            EXPECT_EQ(a[field], e[field]) << "row " << i;
+        }
+    }
+}
+
+struct RefusedCase {
+    QStringList arguments;
+    int status;
+    const char* errorPart;
+};
+
+TEST(ListingCommandTest, RefusesWhatItCannotList) {
+    const RefusedCase cases[] = {
+        {{}, app::kListingUsage, "Usage:"},
+        {{"2028-03-01"}, app::kListingUsage, "Usage:"},
+        {{"2028-03-01", "2028-04-30", "--format", "xml"}, app::kListingUsage, "Usage:"},
+        {{"2028-03-01", "2028-04-30", "--colour"}, app::kListingUsage, "Usage:"},
+        {{"2028-03-01", "2028-04-30", "--output"}, app::kListingUsage, "Usage:"},
+        {{"2028-02-30", "2028-04-30"}, app::kListingUsage, "2028-02-30"},
+        {{"2028-04-30", "2028-03-01"}, app::kListingUsage, ""},
+        {{"2028-03-01", "2028-04-30", "--output", "/nonexistent-folder/out.csv"},
+         app::kListingFailed,
+         "/nonexistent-folder/out.csv"},
+    };
+    for (const RefusedCase& c : cases) {
+        const ListingRun run = RunListingIn(kReferenceFolder, c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(QLatin1String(c.errorPart)))
+            << c.arguments.join(' ').toStdString() << ": " << run.err.toStdString();
+    }
+    // Without an options file nothing can be listed.
+    const ListingRun none = RunListingIn(QDir::tempPath() + QStringLiteral("/no-such-velmaris"),
+                                         {"2028-03-01", "2028-04-30"});
+    EXPECT_EQ(none.status, app::kListingFailed);
+    EXPECT_TRUE(none.err.contains(QLatin1String("OPTIONS.OPT")));
+}
+
+TEST(ListingCommandTest, WritesTheOutputFileWhole) {
+    DataFolder folder;
+    const QString path = folder.FilePath(QStringLiteral("year.ics"));
+    const ListingRun run = RunListingIn(
+        kReferenceFolder, {"2028-03-01", "2028-04-30", "--format", "ics", "--output", path});
+    ASSERT_EQ(run.status, app::kListingOk) << run.err.toStdString();
+    const QByteArray ics = folder.Read(QStringLiteral("year.ics"));
+    EXPECT_TRUE(ics.startsWith("BEGIN:VCALENDAR"));
+    EXPECT_TRUE(ics.trimmed().endsWith("END:VCALENDAR"));
+    EXPECT_TRUE(run.out.isEmpty());
+}
+
+}  // namespace
+}  // namespace velmaris::testing
