@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QTextStream>
 
+#include <array>
 #include <cstdio>
 #include <cstring>
 
@@ -98,14 +99,54 @@ int WindowMain(int argc, char** argv) {
     return application.exec();
 }
 
+// The commands the program understands, each with the routine that runs it. A command that
+// needs no display runs without one.
+struct Command {
+    const char* name;
+    int (*run)(int argc, char** argv);
+};
+
+constexpr std::array kCommands{
+    Command{"--report", ReportMain},
+    Command{"--transits", ListingMain},
+    Command{"--screenshot", WindowMain},
+};
+
+constexpr const char* kUsage =
+    "Usage: velmaris [COMMAND]\n"
+    "Without a command the program opens its window.\n"
+    "\n"
+    "Commands:\n"
+    "  --report [YYYY-MM-DD]       the page of a day on standard output\n"
+    "  --transits FROM TO [--format text|csv|json|ics] [--output FILE]\n"
+    "                              the transit windows of a period (dates YYYY-MM-DD)\n"
+    "  --screenshot [FOLDER]       pictures of the windows, saved in FOLDER\n"
+    "  --help                      this text\n"
+    "  --version                   the program's version\n"
+    "\n"
+    "Exit status: 0 done, 1 a failure (a warning, a file or output not written),\n"
+    "2 arguments or input not understood.\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 2 && std::strcmp(argv[1], "--report") == 0) {
-        return ReportMain(argc, argv);
+    if (argc < 2) {
+        return WindowMain(argc, argv);
     }
-    if (argc >= 2 && std::strcmp(argv[1], "--transits") == 0) {
-        return ListingMain(argc, argv);
+    const char* first = argv[1];
+    if (std::strcmp(first, "--help") == 0 || std::strcmp(first, "-h") == 0) {
+        std::fputs(kUsage, stdout);
+        return std::fflush(stdout) == 0 && std::ferror(stdout) == 0 ? 0 : 1;
     }
-    return WindowMain(argc, argv);
+    if (std::strcmp(first, "--version") == 0) {
+        std::fputs("velmaris " VELMARIS_VERSION "\n", stdout);
+        return std::fflush(stdout) == 0 && std::ferror(stdout) == 0 ? 0 : 1;
+    }
+    for (const Command& command : kCommands) {
+        if (std::strcmp(first, command.name) == 0) {
+            return command.run(argc, argv);
+        }
+    }
+    std::fprintf(stderr, "velmaris: unknown option %s\n%s", first, kUsage);
+    return 2;
 }
