@@ -9,7 +9,9 @@
 namespace velmaris::packaging {
 namespace {
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month) {
     static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -61,7 +63,8 @@ ParseResult Failure(int lineNumber, const std::string& what) {
 }  // namespace
 
 ParseResult ParseReleaseNotes(const std::string& text) {
-    static const std::regex kHeading(R"(VELMARIS ([0-9][0-9A-Za-z.+~]*) \((\d{4})-(\d{2})-(\d{2})\))");
+    static const std::regex kHeading(
+        R"(VELMARIS ([0-9][0-9A-Za-z.+~]*) \((\d{4})-(\d{2})-(\d{2})\))");
     ParseResult result;
     std::set<std::string> versions;
     std::istringstream in(text);
@@ -142,8 +145,8 @@ std::string Rfc2822Date(int year, int month, int day) {
     const long weekday = ((days % 7) + 7) % 7;
     std::array<char, 40> buffer{};
     std::snprintf(buffer.data(), buffer.size(), "%s, %02d %s %04d 00:00:00 +0000",
-                  kWeekdays.at(static_cast<size_t>(weekday)),
-                  day, kMonths.at(static_cast<size_t>(month - 1)), year);
+                  kWeekdays.at(static_cast<size_t>(weekday)), day,
+                  kMonths.at(static_cast<size_t>(month - 1)), year);
     return buffer.data();
 }
 
@@ -157,8 +160,8 @@ std::string DebianChangelog(const std::vector<Release>& releases, const std::str
                 out += (i == 0 ? "  * " : "    ") + lines[i] + "\n";
             }
         }
-        out += "\n -- " + maintainer + "  " + Rfc2822Date(release.year, release.month, release.day) +
-               "\n";
+        out += "\n -- " + maintainer + "  " +
+               Rfc2822Date(release.year, release.month, release.day) + "\n";
         if (&release != &releases.back()) {
             out += "\n";
         }
