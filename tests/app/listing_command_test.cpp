@@ -54,6 +54,18 @@ TEST(ListingCommandTest, CsvOfTheReferencePeriodHasTheReferenceRows) {
     }
 }
 
+// With the supplied chart Saturn stations about 25 arcseconds short of the exact square to
+// natal Uranus in December 2026: one window, listed without an exact hit.
+TEST(ListingCommandTest, AStationShortOfExactIsAWindowWithoutAHit) {
+    const ListingRun run = RunListingIn(QStringLiteral(VELMARIS_DATA_DIR),
+                                        {"2026-12-01", "2026-12-10", "--format", "csv"});
+    ASSERT_EQ(run.status, app::kListingOk) << run.err.toStdString();
+    const QStringList rows = Lines(run.out).filter(QStringLiteral("SATURN,Square,URANUS,"));
+    ASSERT_EQ(rows.size(), 1) << run.out.toStdString();
+    EXPECT_TRUE(rows[0].startsWith(QStringLiteral("SATURN,Square,URANUS,,,,2026-10-")))
+        << rows[0].toStdString();
+}
+
 struct RefusedCase {
     QStringList arguments;
     int status;
