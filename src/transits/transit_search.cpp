@@ -6,7 +6,7 @@
 #include <limits>
 #include <utility>
 
-#include "transits/transit_aspects.h"
+#include "transits/aspect_angles.h"
 
 namespace velmaris::transits {
 namespace {
