@@ -6,7 +6,7 @@
 #include <limits>
 #include <utility>
 
-#include "transits/aspect_angles.h"
+#include "transits/angle_table.h"
 
 namespace velmaris::transits {
 namespace {

@@ -2,7 +2,7 @@
 // change, on synthetic tracks built to be hard (loops, stations at or just short of a level,
 // the 0/360 seam) and on periods that cut windows and series.
 #include "transits/transit_search.h"
-#include "transits/aspect_angles.h"
+#include "transits/angle_table.h"
 
 #include <gtest/gtest.h>
 
