@@ -23,34 +23,32 @@ namespace {
 
 using namespace velmaris;
 
-// velmaris --report [YYYY-MM-DD]: the page on standard output, no window, no display needed.
-int ReportMain(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
-    QStringList arguments = QCoreApplication::arguments().mid(2);
-    platform::SystemClock clock;
-    platform::LocaleRegionalSettings regional;
-    QFile standardOutput;
-    if (!standardOutput.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return app::kReportFailed;
-    }
-    QTextStream out(&standardOutput);
-    QTextStream err(stderr);
-    return app::RunReport(arguments, {clock, regional, platform::ProgramFolder()}, out, err);
-}
-
-// velmaris --transits FROM TO [...]: the transit windows of a period, no display needed.
-int ListingMain(int argc, char** argv) {
+// A command that needs no display: the arguments after its name, the clock, the regional
+// settings and the program folder, with standard output opened so that a lost write shows.
+template <typename Services, typename Run>
+int HeadlessMain(int argc, char** argv, int failedStatus, Run run) {
     QCoreApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments().mid(2);
     platform::SystemClock clock;
     platform::LocaleRegionalSettings regional;
     QFile standardOutput;
     if (!standardOutput.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return app::kListingFailed;
+        return failedStatus;
     }
     QTextStream out(&standardOutput);
     QTextStream err(stderr);
-    return app::RunListing(arguments, {clock, regional, platform::ProgramFolder()}, out, err);
+    return run(arguments, Services{clock, regional, platform::ProgramFolder()}, out, err);
+}
+
+// velmaris --report [YYYY-MM-DD]: the page on standard output.
+int ReportMain(int argc, char** argv) {
+    return HeadlessMain<app::ReportCommandServices>(argc, argv, app::kReportFailed, app::RunReport);
+}
+
+// velmaris --transits FROM TO [...]: the transit windows of a period.
+int ListingMain(int argc, char** argv) {
+    return HeadlessMain<app::ListingCommandServices>(argc, argv, app::kListingFailed,
+                                                     app::RunListing);
 }
 
 // The windowed program; with "--screenshot FOLDER" it saves pictures of its windows and ends.
