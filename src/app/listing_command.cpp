@@ -64,14 +64,9 @@ double JulianDateOf(const QDateTime& clockTime, float clockZone) {
 
 }  // namespace
 
-int RunListing(const QStringList& arguments, const ListingCommandServices& services,
-               QTextStream& out, QTextStream& err) {
-    const std::optional<ListingArguments> parsed = ParseArguments(arguments);
-    if (!parsed) {
-        WriteUsage(err);
-        return kListingUsage;
-    }
-
+int FindPeriodTransits(const QString& from, const QString& to,
+                       const ListingCommandServices& services, QTextStream& err,
+                       PeriodTransits& found) {
     domain::OptionValues values{};
     const domain::OptionsRead read = domain::ReadOptionsFile(services.appFolder, values);
     if (!read.opened) {
@@ -82,13 +77,13 @@ int RunListing(const QStringList& arguments, const ListingCommandServices& servi
     }
     const domain::NatalLoad natal = domain::LoadNatalDateTime(values);
     QStringList problems = read.problems + natal.problems;
-    const float clockZone = domain::ClockZone(values, problems);
+    found.clockZone = domain::ClockZone(values, problems);
     for (const QString& problem : problems) {
         err << problem << '\n';
     }
 
     const domain::ListingPeriod period =
-        domain::ParseListingPeriod(parsed->from, parsed->to, clockZone, values[1]);
+        domain::ParseListingPeriod(from, to, found.clockZone, values[1]);
     if (!period.accepted) {
         err << period.message << '\n';
         err.flush();
@@ -106,11 +101,29 @@ int RunListing(const QStringList& arguments, const ListingCommandServices& servi
     query.orbDeg = static_cast<double>(values[1]);
     query.fromJulianDate = period.fromJulianDate;
     query.toJulianDate = period.toJulianDate;
-    const transits::LongitudeFunction longitude = transits::PositionsLongitude();
-    const std::vector<transits::TransitWindow> windows =
-        transits::FindTransitWindows(query, longitude);
+    found.fromJulianDate = period.fromJulianDate;
+    found.toJulianDate = period.toJulianDate;
+    found.windows = transits::FindTransitWindows(query, found.longitude);
+    found.nowJulianDate = JulianDateOf(services.clock.Now(), found.clockZone);
+    return kListingOk;
+}
 
-    const double now = JulianDateOf(services.clock.Now(), clockZone);
+int RunListing(const QStringList& arguments, const ListingCommandServices& services,
+               QTextStream& out, QTextStream& err) {
+    const std::optional<ListingArguments> parsed = ParseArguments(arguments);
+    if (!parsed) {
+        WriteUsage(err);
+        return kListingUsage;
+    }
+    PeriodTransits found;
+    if (const int status = FindPeriodTransits(parsed->from, parsed->to, services, err, found);
+        status != kListingOk) {
+        return status;
+    }
+    const std::vector<transits::TransitWindow>& windows = found.windows;
+    const transits::LongitudeFunction& longitude = found.longitude;
+    const float clockZone = found.clockZone;
+    const double now = found.nowJulianDate;
     QByteArray bytes;
     if (parsed->format == QLatin1String("csv")) {
         bytes = domain::FormatCsv(windows);

@@ -2,9 +2,13 @@
 
 #include "platform/clock.h"
 #include "platform/regional_settings.h"
+#include "transits/positions_adapter.h"
+#include "transits/transit_search.h"
 
 #include <QStringList>
 #include <QTextStream>
+
+#include <vector>
 
 namespace velmaris::app {
 
@@ -18,6 +22,23 @@ struct ListingCommandServices {
     platform::RegionalSettings& regional;
     QString appFolder;
 };
+
+// The transit windows of a period, with what the listing and the timeline need besides.
+struct PeriodTransits {
+    std::vector<transits::TransitWindow> windows;
+    transits::LongitudeFunction longitude = transits::PositionsLongitude();
+    double fromJulianDate = 0;
+    double toJulianDate = 0;
+    double nowJulianDate = 0;  // the computer's clock
+    float clockZone = 0;       // option value 9
+};
+
+// Reads the options file and finds every window of the period FROM 00:00 to TO 24:00.
+// Returns: kListingOk with `found` filled; kListingFailed when the options or the natal chart
+//          cannot be read; kListingUsage when the period is refused. Messages go to `err`.
+int FindPeriodTransits(const QString& from, const QString& to,
+                       const ListingCommandServices& services, QTextStream& err,
+                       PeriodTransits& found);
 
 // The transit windows of a period without a window:
 //   FROM TO [--format text|csv|json|ics] [--output FILE]

@@ -8,17 +8,6 @@
 namespace velmaris::app {
 namespace {
 
-// Keeps the page instead of showing it.
-class KeptText final : public platform::TextArea {
-  public:
-    [[nodiscard]] bool IsMinimised() const override { return false; }
-    void SetText(const QString& text) override { text_ = text; }
-    [[nodiscard]] const QString& Text() const { return text_; }
-
-  private:
-    QString text_;
-};
-
 void WriteUsage(QTextStream& err) {
     err << "Usage: velmaris --report [YYYY-MM-DD]\n";
     err.flush();
@@ -26,40 +15,53 @@ void WriteUsage(QTextStream& err) {
 
 }  // namespace
 
+std::optional<DayArgument> ParseDayArgument(const QString& text) {
+    static const QRegularExpression kDate(
+        QRegularExpression::anchoredPattern(QStringLiteral("(\\d{1,4})-(\\d{1,2})-(\\d{1,2})")));
+    const QRegularExpressionMatch match = kDate.match(text);
+    if (!match.hasMatch()) {
+        return std::nullopt;
+    }
+    return DayArgument{match.captured(2), match.captured(3), match.captured(1)};
+}
+
+bool StartUpAtDay(domain::Program& program, platform::MessageBoxes& messages,
+                  const QString& appFolder, const std::optional<DayArgument>& day) {
+    if (domain::EnsureOptionsFile(appFolder) == domain::OptionsFileState::Restored) {
+        messages.Show(domain::OptionsRestoredText(appFolder), domain::kOptionsRestoredTitle,
+                      platform::MessageStyle::Information);
+    }
+    program.StartUp();
+    if (day) {
+        if (!program.AcceptNewDate(day->month, day->day, day->year)) {
+            return false;
+        }
+        program.NewDate();
+    }
+    return true;
+}
+
 int RunReport(const QStringList& arguments, const ReportCommandServices& services, QTextStream& out,
               QTextStream& err) {
     if (arguments.size() > 1) {
         WriteUsage(err);
         return kReportUsage;
     }
-    QString month, day, year;
+    std::optional<DayArgument> day;
     if (arguments.size() == 1) {
-        static const QRegularExpression kDate(QStringLiteral("^(\\d{1,4})-(\\d{1,2})-(\\d{1,2})$"));
-        const QRegularExpressionMatch match = kDate.match(arguments.front());
-        if (!match.hasMatch()) {
+        day = ParseDayArgument(arguments.front());
+        if (!day) {
             WriteUsage(err);
             return kReportUsage;
         }
-        year = match.captured(1);
-        month = match.captured(2);
-        day = match.captured(3);
     }
 
     platform::StreamMessageBoxes messages(err);
     KeptText page;
     domain::Program program({services.clock, services.regional, messages, page, services.appFolder,
                              services.positions});
-
-    if (domain::EnsureOptionsFile(services.appFolder) == domain::OptionsFileState::Restored) {
-        messages.Show(domain::OptionsRestoredText(services.appFolder),
-                      domain::kOptionsRestoredTitle, platform::MessageStyle::Information);
-    }
-    program.StartUp();
-    if (!year.isEmpty()) {
-        if (!program.AcceptNewDate(month, day, year)) {
-            return kReportFailed;
-        }
-        program.NewDate();
+    if (!StartUpAtDay(program, messages, services.appFolder, day)) {
+        return kReportFailed;
     }
 
     QString text = page.Text();

@@ -113,6 +113,11 @@ void Program::NewDate() {
     WritePage();
 }
 
+QString Program::PageDateLine() const {
+    return LongDateText(report_.nextReportDay - 1, report_.dateText, locale_) +
+           QStringLiteral(" at ") + TwelveHourClockText(present_.moment.time());
+}
+
 NewDateFields Program::NewDateStartFields() const {
     return NewDateFieldsFor(report_.nextReportDay);
 }

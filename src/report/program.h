@@ -82,6 +82,14 @@ class Program {
     }
     [[nodiscard]] const ephem::SkyPositions& SkyPositions() const { return report_.skyPositions; }
 
+    // Moment of the page last written: its day at the start-up clock time.
+    [[nodiscard]] ephem::ChartMoment PageMoment() const {
+        return ephem::MakeChartMoment(report_.nextReportDay - 1, report_.dayFraction);
+    }
+    // Date line of the page last written, without its indent.
+    [[nodiscard]] QString PageDateLine() const;
+    [[nodiscard]] const PositionSource& Positions() const { return services_.positions; }
+
   private:
     void ReadOptions();
     void WritePage();

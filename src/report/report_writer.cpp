@@ -23,20 +23,6 @@ QString TwoDigits(int value) {
     return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
 }
 
-// Weekday, day, month name and year of a day number in the locale's language.
-QString LongDateText(double dayNumber, const QString& dateText, const QLocale& locale) {
-    const GregorianDate date = GregorianDateFromDayNumber(dayNumber);
-    // QDate has no year 0: astronomical year 0 is 1 BC, which QDate calls -1.
-    if (std::fabs(date.year) < 1e6) {
-        const int year = static_cast<int>(date.year);
-        const QDate qdate(year <= 0 ? year - 1 : year, date.month, date.day);
-        if (qdate.isValid()) {
-            return locale.toString(qdate, QStringLiteral("dddd, dd MMM yyyy"));
-        }
-    }
-    return dateText;
-}
-
 QByteArray KeyOf(int transiting, int aspect, int natal) {
     QByteArray key;
     key.reserve(32);
@@ -52,6 +38,19 @@ QByteArray KeyOf(int transiting, int aspect, int natal) {
 }
 
 }  // namespace
+
+QString LongDateText(double dayNumber, const QString& dateText, const QLocale& locale) {
+    const GregorianDate date = GregorianDateFromDayNumber(dayNumber);
+    // QDate has no year 0: astronomical year 0 is 1 BC, which QDate calls -1.
+    if (std::fabs(date.year) < 1e6) {
+        const int year = static_cast<int>(date.year);
+        const QDate qdate(year <= 0 ? year - 1 : year, date.month, date.day);
+        if (qdate.isValid()) {
+            return locale.toString(qdate, QStringLiteral("dddd, dd MMM yyyy"));
+        }
+    }
+    return dateText;
+}
 
 QString FormatLongitude(double longitudeDeg) {
     double l = std::isfinite(longitudeDeg) ? longitudeDeg : 0;

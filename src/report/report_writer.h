@@ -27,6 +27,11 @@ inline const QString kNoPositionsLine =
 // Notes:   minutes are rounded but never carried into the degree: 29.995 gives "29 ARI 59".
 [[nodiscard]] QString FormatLongitude(double longitudeDeg);
 
+// Weekday, day, month name and year of a day number in the locale's language, as the date
+// line shows it; `dateText` (the day in the regional order) where the locale cannot name it.
+[[nodiscard]] QString LongDateText(double dayNumber, const QString& dateText,
+                                   const QLocale& locale);
+
 // What WriteReport reads and leaves for the next call.
 struct ReportState {
     double nextReportDay = 0;  // day number of the next page; one more after each page

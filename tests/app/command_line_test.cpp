@@ -19,7 +19,10 @@ TEST(CommandLineTest, AnswersWithoutADisplay) {
         {{"--help"}, 0, "--transits FROM TO", ""},
         {{"-h"}, 0, "--report [YYYY-MM-DD]", ""},
         {{"--version"}, 0, "velmaris 1.01", ""},
-        {{"--colour"}, 2, "", "unknown option --colour"},
+        {{"--colour"}, 2, "", "Unknown option 'colour'"},
+        {{"--report", "--transits"}, 2, "", "one command at a time"},
+        {{"--wheel", "--output", "wheel.pdf"}, 2, "", "Usage: velmaris --wheel"},
+        {{"--help"}, 0, "--timeline", ""},
         {{"--transits", "2028-01-01"}, 2, "", "Usage: velmaris --transits"},
         {{"--report", "2028-1-1x"}, 2, "", "Usage: velmaris --report"},
     };

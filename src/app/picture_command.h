@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/listing_command.h"
+#include "pictures/wheel.h"
+#include "report/program.h"
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace velmaris::app {
+
+// Exit statuses of the picture commands, as those of the listing.
+inline constexpr int kPictureOk = 0;
+inline constexpr int kPictureFailed = 1;  // a warning arose or the picture was not written
+inline constexpr int kPictureUsage = 2;   // the arguments were not understood
+
+// The wheel of the page the program last wrote: its natal chart, its moment, its orb, and a
+// legend with the date line, the birth data and the orb.
+// Throws:  EphemerisError when the positions of the page's moment cannot be computed
+[[nodiscard]] pictures::WheelInput WheelOfPage(const domain::Program& program);
+
+// velmaris --wheel [DATE] --output FILE.svg|FILE.png [--size PIXELS]: the wheel of the page
+// moment of DATE, as "--report DATE" makes the page.
+int RunWheel(const QStringList& arguments, const ListingCommandServices& services, QTextStream& out,
+             QTextStream& err);
+
+// velmaris --timeline FROM TO --output FILE.svg|FILE.png [--size PIXELS]: one row per transit
+// in orb during the period.
+int RunTimeline(const QStringList& arguments, const ListingCommandServices& services,
+                QTextStream& out, QTextStream& err);
+
+}  // namespace velmaris::app
