@@ -6,6 +6,7 @@
 #include "listing/listing_period.h"
 #include "options/options_file.h"
 #include "positions/positions.h"
+#include "report/interpretation_file.h"
 #include "transits/positions_adapter.h"
 #include "transits/transit_search.h"
 
@@ -135,7 +136,18 @@ int RunListing(const QStringList& arguments, const ListingCommandServices& servi
         }
         bytes = domain::FormatJson(windows, atNow);
     } else if (parsed->format == QLatin1String("ics")) {
-        bytes = domain::FormatIcs(windows, {}, now);
+        // Each event describes its transit with the page's paragraph for it.
+        QHash<QString, QString> paragraphs;
+        for (const transits::TransitWindow& window : windows) {
+            const QString key = domain::KeyLine(window);
+            if (!paragraphs.contains(key)) {
+                paragraphs.insert(key,
+                                  domain::ReadInterpretation(services.appFolder,
+                                                             static_cast<int>(window.transit), key)
+                                      .value_or(QString()));
+            }
+        }
+        bytes = domain::FormatIcs(windows, paragraphs, now);
     } else {
         bytes = domain::FormatText(windows, {services.regional.DateOrder(), clockZone});
     }

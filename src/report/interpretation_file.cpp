@@ -58,4 +58,17 @@ std::optional<QStringList> FindInterpretation(QByteArrayView fileText, QByteArra
     return std::nullopt;
 }
 
+std::optional<QString> ReadInterpretation(const QString& appFolder, int body, const QString& key) {
+    const io::DataFileRead file =
+        io::ReadDataFile(io::DataFilePath(appFolder, InterpretationFileName(body)));
+    if (!file.contents) {
+        return std::nullopt;
+    }
+    const std::optional<QStringList> paragraph = FindInterpretation(*file.contents, key.toLatin1());
+    if (!paragraph) {
+        return std::nullopt;
+    }
+    return paragraph->join(QLatin1Char('\n'));
+}
+
 }  // namespace velmaris::domain

@@ -28,4 +28,10 @@ inline constexpr int kEmptyLinesEndingSearch = 10;
 [[nodiscard]] std::optional<QStringList> FindInterpretation(QByteArrayView fileText,
                                                             QByteArrayView key);
 
+// The paragraph of a key in the interpretation file of transiting body 1..9 in the program
+// folder, its lines joined by line feeds; nothing when the file cannot be read, is larger
+// than the data-file limit, or has no such key.
+[[nodiscard]] std::optional<QString> ReadInterpretation(const QString& appFolder, int body,
+                                                        const QString& key);
+
 }  // namespace velmaris::domain

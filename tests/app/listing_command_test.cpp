@@ -111,5 +111,21 @@ TEST(ListingCommandTest, WritesTheOutputFileWhole) {
     EXPECT_TRUE(run.out.isEmpty());
 }
 
+// Each calendar event carries the interpretation paragraph of its transit.
+TEST(ListingCommandTest, CalendarEventsCarryTheirParagraph) {
+    DataFolder folder;
+    const QString path = folder.FilePath(QStringLiteral("dec.ics"));
+    const ListingRun run =
+        RunListingIn(QStringLiteral(VELMARIS_DATA_DIR),
+                     {"2026-12-01", "2026-12-10", "--format", "ics", "--output", path});
+    ASSERT_EQ(run.status, app::kListingOk) << run.err.toStdString();
+    // Folded lines are joined again before looking (RFC 5545: CRLF and one blank).
+    QByteArray ics = folder.Read(QStringLiteral("dec.ics"));
+    ics.replace("\r\n ", "");
+    EXPECT_TRUE(ics.contains("SUMMARY:SATURN Square URANUS"));
+    EXPECT_TRUE(ics.contains("Old and new collide. Torn between security and a hunger for freedom"))
+        << ics.left(2000).toStdString();
+}
+
 }  // namespace
 }  // namespace velmaris::testing
