@@ -9,6 +9,7 @@
 #include "app/caption.h"
 #include "app/new_date_dialog.h"
 #include "app/options_window.h"
+#include "app/picture_windows.h"
 #include "app/start_up.h"
 #include "help/help_topic.h"
 #include "options/options_editor.h"
@@ -17,10 +18,12 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTimer>
 
+#include <algorithm>
 #include <exception>
 
 namespace velmaris::app {
@@ -127,6 +130,11 @@ void MainWindow::createActions() {
             &QAction::triggered, this, &MainWindow::backward);
     connect(addItem(more, "mnuMoreNewDate", QStringLiteral("&New Date"), Qt::Key_F4),
             &QAction::triggered, this, &MainWindow::newDate);
+    separator(more, "mnuSplitPictures");
+    connect(addItem(more, "mnuMoreChartWheel", QStringLiteral("Chart &Wheel"), 0),
+            &QAction::triggered, this, &MainWindow::showChartWheel);
+    connect(addItem(more, "mnuMoreTimeline", QStringLiteral("&Timeline"), 0), &QAction::triggered,
+            this, &MainWindow::showTimeline);
 
     connect(barItem("mnuOptions", QStringLiteral("&Options")), &QAction::triggered, this,
             &MainWindow::editOptions);
@@ -325,11 +333,13 @@ void MainWindow::clearAllData() {
 void MainWindow::forward() {
     platform::BusyPointer busy;
     services_.program.Forward();
+    refreshPictures();
 }
 
 void MainWindow::backward() {
     platform::BusyPointer busy;
     services_.program.Backward();
+    refreshPictures();
 }
 
 void MainWindow::newDate() {
@@ -346,6 +356,63 @@ void MainWindow::newDate() {
     // Closed by OK or otherwise, the page of the next report day follows.
     platform::BusyPointer busy;
     program.NewDate();
+    refreshPictures();
+}
+
+PictureWindowServices MainWindow::pictureServices() {
+    if (!pictureDialog_) {
+        pictureDialog_ = std::make_unique<platform::QtFileDialog>(this);
+        picturePrinter_ = std::make_unique<platform::QtPrinter>(services_.program.AppFolder());
+    }
+    const auto choose = [this](const QString& proposedName) {
+        return pictureDialog_->GetSaveFileName(
+            {services_.program.AppFolder(), proposedName,
+             QStringLiteral("PNG picture (*.png);;SVG picture (*.svg)"), QStringLiteral("png")});
+    };
+    const auto print = [this](const pictures::DisplayList& list) {
+        const platform::PrintOutcome outcome =
+            picturePrinter_->PrintPainted([&list](QPainter& painter, const QRectF& page) {
+                // The picture as large as the page allows, in its own proportions.
+                const double scale =
+                    std::min(page.width() / list.size.width(), page.height() / list.size.height());
+                const QSizeF size = list.size * scale;
+                pictures::Paint(list, painter, QRectF(page.topLeft(), size));
+            });
+        if (outcome.printed && !outcome.pdfPath.isEmpty()) {
+            services_.messages.Show(
+                QStringLiteral("No printer is installed: the picture was written to %1.")
+                    .arg(QDir::toNativeSeparators(outcome.pdfPath)),
+                QStringLiteral("Information!"), platform::MessageStyle::Information);
+        }
+        return outcome.printed ? QString() : outcome.error;
+    };
+    return {services_.program, services_.messages, services_.clock, choose, print};
+}
+
+void MainWindow::showChartWheel() {
+    if (wheel_.isNull()) {
+        wheel_ = new ChartWheelWindow(pictureServices(), this);
+    }
+    wheel_->show();
+    wheel_->raise();
+    wheel_->activateWindow();
+}
+
+void MainWindow::showTimeline() {
+    if (timeline_.isNull()) {
+        platform::BusyPointer busy;
+        timeline_ = new TimelineWindow(pictureServices(), this);
+        connect(timeline_, &TimelineWindow::pageMoved, this, &MainWindow::refreshPictures);
+    }
+    timeline_->show();
+    timeline_->raise();
+    timeline_->activateWindow();
+}
+
+void MainWindow::refreshPictures() {
+    if (!wheel_.isNull()) {
+        wheel_->Refresh();
+    }
 }
 
 void MainWindow::editOptions() {

@@ -29,7 +29,10 @@ class QtPrinter;
 namespace velmaris::app {
 
 class AboutWindow;
+class ChartWheelWindow;
 class OptionsWindow;
+class TimelineWindow;
+struct PictureWindowServices;
 class PrintReviewWindow;
 
 // What the main window works with; everything must outlive the window.
@@ -94,6 +97,11 @@ class MainWindow : public QMainWindow {
     void showHelpTopic(const QString& helpFile);
     void showAbout();
     void showPrintReview();
+    void showChartWheel();
+    void showTimeline();
+    // Redraws the open picture windows after the page has moved to another day.
+    void refreshPictures();
+    PictureWindowServices pictureServices();
 
     MainWindowServices services_;
     TextFont font_;
@@ -106,6 +114,10 @@ class MainWindow : public QMainWindow {
     QPointer<AboutWindow> about_;
     QPointer<OptionsWindow> options_;
     QPointer<PrintReviewWindow> printReview_;
+    QPointer<ChartWheelWindow> wheel_;
+    QPointer<TimelineWindow> timeline_;
+    std::unique_ptr<platform::QtFileDialog> pictureDialog_;
+    std::unique_ptr<platform::QtPrinter> picturePrinter_;
     std::unique_ptr<platform::QtFileDialog> fileDialog_;
     std::unique_ptr<platform::QtPrinter> printer_;
     std::unique_ptr<domain::OutputCommands> ownOutput_;

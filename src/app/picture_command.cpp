@@ -1,13 +1,12 @@
 #include "app/picture_command.h"
 
 #include "app/report_command.h"
-#include "io/atomic_write.h"
+#include "listing/listing_period.h"
 #include "pictures/picture_export.h"
 #include "pictures/picture_inputs.h"
 #include "pictures/timeline.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <cmath>
 #include <optional>
@@ -56,11 +55,10 @@ std::optional<PictureArguments> ParseArguments(const QStringList& arguments) {
             parsed.dates.append(argument);
         }
     }
-    const QString suffix = QFileInfo(parsed.output).suffix().toLower();
-    if (suffix != QLatin1String("svg") && suffix != QLatin1String("png")) {
+    if (!pictures::IsPictureFileName(parsed.output)) {
         return std::nullopt;
     }
-    parsed.svg = suffix == QLatin1String("svg");
+    parsed.svg = parsed.output.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
     if (parsed.svg && sizeGiven) {
         return std::nullopt;  // an SVG has no pixels
     }
@@ -69,12 +67,8 @@ std::optional<PictureArguments> ParseArguments(const QStringList& arguments) {
 
 int Save(const pictures::DisplayList& list, const PictureArguments& arguments, int defaultSize,
          QTextStream& err) {
-    const int size = arguments.size > 0 ? arguments.size : defaultSize;
-    const pictures::ExportResult picture =
-        arguments.svg ? pictures::ExportSvg(list) : pictures::ExportPng(list, size);
-    const io::WriteResult written = picture.Ok()
-                                        ? io::WriteFileAtomically(arguments.output, picture.bytes)
-                                        : io::WriteResult{false, picture.error};
+    const io::WriteResult written = pictures::SavePictureFile(
+        list, arguments.output, arguments.size > 0 ? arguments.size : defaultSize);
     if (!written.ok) {
         err << "The picture could not be written to " << QDir::toNativeSeparators(arguments.output)
             << ": " << written.error << ".\n";
@@ -105,6 +99,31 @@ pictures::WheelInput WheelOfPage(const domain::Program& program) {
         QStringLiteral("Orb %1\u00B0").arg(static_cast<double>(orb), 0, 'f', 1)};
     return pictures::WheelForMoment(program.NatalPositions(), program.PageMoment(), orb, legend,
                                     program.Positions());
+}
+
+PeriodTimeline TimelineOfPeriod(const domain::Program& program, const QDate& from, const QDate& to,
+                                const QDateTime& now) {
+    QStringList problems;
+    const float clockZone = domain::ClockZone(program.Options(), problems);
+    const float orb = program.Options()[1];
+    const domain::ListingPeriod period = domain::ParseListingPeriod(
+        from.toString(Qt::ISODate), to.toString(Qt::ISODate), clockZone, orb);
+    if (!period.accepted) {
+        return {std::nullopt, period.message};
+    }
+    transits::TransitQuery query;
+    query.natal = program.NatalPositions();
+    query.orbDeg = static_cast<double>(orb);
+    query.fromJulianDate = period.fromJulianDate;
+    query.toJulianDate = period.toJulianDate;
+    const std::vector<transits::TransitWindow> windows =
+        transits::FindTransitWindows(query, transits::PositionsLongitude());
+    const double today = domain::MidnightJulianDate(now.date().year(), now.date().month(),
+                                                    now.date().day(), clockZone) +
+                         now.time().msecsSinceStartOfDay() / 86'400'000.0;
+    return {
+        pictures::TimelineFromWindows(windows, period.fromJulianDate, period.toJulianDate, today),
+        {}};
 }
 
 int RunWheel(const QStringList& arguments, const ListingCommandServices& services,

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "app/listing_command.h"
+#include "pictures/timeline.h"
 #include "pictures/wheel.h"
 #include "report/program.h"
 
 #include <QStringList>
 #include <QTextStream>
+
+#include <optional>
 
 namespace velmaris::app {
 
@@ -18,6 +21,17 @@ inline constexpr int kPictureUsage = 2;   // the arguments were not understood
 // legend with the date line, the birth data and the orb.
 // Throws:  EphemerisError when the positions of the page's moment cannot be computed
 [[nodiscard]] pictures::WheelInput WheelOfPage(const domain::Program& program);
+
+// The timeline of a period for the program's natal chart and orb, or why there is none.
+struct PeriodTimeline {
+    std::optional<pictures::TimelineInput> input;
+    QString message;  // the refusal, when there is no input
+};
+
+// Given:   from, to  the period's first and last day on the computer's clock
+//          now       the computer's clock, for the today line
+[[nodiscard]] PeriodTimeline TimelineOfPeriod(const domain::Program& program, const QDate& from,
+                                              const QDate& to, const QDateTime& now);
 
 // velmaris --wheel [DATE] --output FILE.svg|FILE.png [--size PIXELS]: the wheel of the page
 // moment of DATE, as "--report DATE" makes the page.

@@ -4,10 +4,13 @@
 #include "app/new_date_dialog.h"
 #include "app/options_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
 #include <QWidget>
+
+#include <tuple>
 
 namespace velmaris::app {
 namespace {
@@ -49,6 +52,22 @@ bool SaveScreenshots(MainWindow& window, const MainWindowServices& services,
     options->Load();
     saved = Save(*options, folder, "options.png") && saved;
     options->close();
+
+    // The picture windows through their menu items, as a user opens them.
+    for (const auto& [item, name, file] :
+         {std::tuple{"mnuMoreChartWheel", "frmChartWheel", "chart-wheel.png"},
+          std::tuple{"mnuMoreTimeline", "frmTimeline", "timeline.png"}}) {
+        auto* action = window.findChild<QAction*>(QLatin1String(item));
+        if (action == nullptr) {
+            return false;
+        }
+        action->trigger();
+        auto* picture = window.findChild<QWidget*>(QLatin1String(name));
+        saved = picture != nullptr && Save(*picture, folder, file) && saved;
+        if (picture != nullptr) {
+            picture->close();
+        }
+    }
     return saved;
 }
 

@@ -48,4 +48,22 @@ ExportResult ExportSvg(const DisplayList& list) {
     return {WriteSvg(list), {}};
 }
 
+bool IsPictureFileName(const QString& path) {
+    return path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive) ||
+           path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
+}
+
+io::WriteResult SavePictureFile(const DisplayList& list, const QString& path, int pngWidth) {
+    const bool svg = path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+    const ExportResult picture = svg ? ExportSvg(list) : ExportPng(list, pngWidth);
+    if (!picture.Ok()) {
+        QString reason = picture.error;
+        if (reason.endsWith(QLatin1Char('.'))) {
+            reason.chop(1);
+        }
+        return {false, reason};
+    }
+    return io::WriteFileAtomically(path, picture.bytes);
+}
+
 }  // namespace velmaris::pictures

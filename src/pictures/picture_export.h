@@ -2,6 +2,8 @@
 
 #include "pictures/display_list.h"
 
+#include "io/atomic_write.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -23,5 +25,12 @@ ExportResult ExportPng(const DisplayList& list, int widthPx = kDefaultPictureSiz
                        double devicePixelRatio = 1.0);
 
 ExportResult ExportSvg(const DisplayList& list);
+
+// Whether a file name ends in .svg or .png (in any letter case), the forms a picture is saved in.
+[[nodiscard]] bool IsPictureFileName(const QString& path);
+
+// Writes the picture to `path` in one step, as SVG when the name ends in .svg and as PNG
+// `pngWidth` pixels wide otherwise; the file is left as it was when anything fails.
+io::WriteResult SavePictureFile(const DisplayList& list, const QString& path, int pngWidth);
 
 }  // namespace velmaris::pictures

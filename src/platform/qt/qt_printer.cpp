@@ -48,14 +48,39 @@ int QtPrinter::LinesPerSheet(const QString& fontFamily, int pointSize) {
     return LinesOnSheet(*printer, PrintFont(fontFamily, pointSize));
 }
 
-PrintOutcome QtPrinter::Print(const PrintJob& job) {
-    QString pdfPath = forcedPdfPath_;
-    if (pdfPath.isEmpty() && QPrinterInfo::availablePrinters().isEmpty()) {
-        pdfPath = QDir(pdfFolder_)
-                      .filePath(QStringLiteral("PRINT-%1.PDF")
-                                    .arg(QDateTime::currentDateTime().toString(
-                                        QStringLiteral("yyyyMMdd-hhmmss"))));
+QString QtPrinter::PdfPathWhenNoPrinter() const {
+    if (!forcedPdfPath_.isEmpty() || !QPrinterInfo::availablePrinters().isEmpty()) {
+        return forcedPdfPath_;
     }
+    return QDir(pdfFolder_)
+        .filePath(
+            QStringLiteral("PRINT-%1.PDF")
+                .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"))));
+}
+
+PrintOutcome QtPrinter::PrintPainted(const std::function<void(QPainter&, const QRectF&)>& paint) {
+    const QString pdfPath = PdfPathWhenNoPrinter();
+    const std::unique_ptr<QPrinter> printer = MakePrinter(pdfPath);
+    QPainter painter;
+    if (!painter.begin(printer.get())) {
+        return {
+            false,
+            {},
+            pdfPath.isEmpty()
+                ? QStringLiteral("the printer could not be opened")
+                : QStringLiteral("%1 could not be written").arg(QDir::toNativeSeparators(pdfPath))};
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    paint(painter, QRectF(QPointF(0, 0),
+                          printer->pageLayout().paintRectPixels(printer->resolution()).size()));
+    if (!painter.end()) {
+        return {false, {}, QStringLiteral("the print job could not be finished")};
+    }
+    return {true, forcedPdfPath_.isEmpty() ? pdfPath : QString(), {}};
+}
+
+PrintOutcome QtPrinter::Print(const PrintJob& job) {
+    const QString pdfPath = PdfPathWhenNoPrinter();
     const std::unique_ptr<QPrinter> printer = MakePrinter(pdfPath);
     const QFont font = PrintFont(job.fontFamily, job.pointSize);
 
