@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QMenu>
-
 #include "app/app_fixture.h"
 #include "pictures/svg_reading.h"
 
@@ -27,19 +25,6 @@ template <typename Window>
 Window* Open(StartedApp& app, const char* item, const char* name) {
     app.Action(item)->trigger();
     return app.window->findChild<Window*>(QLatin1String(name));
-}
-
-// The picture items come after the day commands of the More menu, which stay as they were.
-TEST(PictureWindowsTest, MoreMenuKeepsItsItemsAndAddsThePictures) {
-    StartedApp app;
-    auto* more = app.window->findChild<QMenu*>(QStringLiteral("mnuMore"));
-    ASSERT_NE(more, nullptr);
-    QStringList names;
-    for (QAction* action : more->actions()) {
-        names << action->objectName();
-    }
-    EXPECT_EQ(names, (QStringList{"mnuMoreZForward", "mnuMoreBackward", "mnuMoreNewDate",
-                                  "mnuSplitPictures", "mnuMoreChartWheel", "mnuMoreTimeline"}));
 }
 
 // The wheel follows the page: stepping a day forward moves the Sun by about a degree, and
