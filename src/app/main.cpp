@@ -1,12 +1,14 @@
 #include "app/listing_command.h"
 #include "app/main_window.h"
 #include "app/picture_command.h"
+#include "app/program_icon.h"
 #include "app/report_command.h"
 #include "app/screenshots.h"
 #include "app/start_up.h"
 #include "platform/program_folder.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_text_area.h"
+#include "platform/qt/running_copy.h"
 #include "platform/qt/screen_metrics.h"
 #include "platform/qt/single_copy_lock.h"
 #include "report/program.h"
@@ -39,7 +41,15 @@ int HeadlessMain(int argc, char** argv, const QStringList& arguments, int failed
     }
     QTextStream out(&standardOutput);
     QTextStream err(stderr);
-    return run(arguments, Services{clock, regional, platform::ProgramFolder()}, out, err);
+    const platform::ProgramFolderChoice folder = platform::ProgramFolder();
+    if (!folder.problem.isEmpty()) {
+        err << folder.problem << '\n';
+        err.flush();
+    }
+    if (folder.folder.isEmpty()) {
+        return failedStatus;
+    }
+    return run(arguments, Services{clock, regional, folder.folder}, out, err);
 }
 
 // velmaris --report [YYYY-MM-DD]: the page on standard output.
@@ -76,7 +86,10 @@ int TimelineMain(int argc, char** argv, const QStringList& arguments) {
 // The windowed program; with a screenshot folder it saves pictures of its windows and ends.
 int WindowMain(int argc, char** argv, std::optional<QString> screenshotFolder) {
     QApplication application(argc, argv);
-    const QString folder = platform::ProgramFolder();
+    QApplication::setWindowIcon(app::ProgramIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.velmaris.Velmaris"));
+    const platform::ProgramFolderChoice choice = platform::ProgramFolder();
+    const QString& folder = choice.folder;
     // Pictures are taken with nobody at the screen: messages go to standard error instead of
     // waiting for an OK that never comes.
     QTextStream err(stderr);
@@ -84,14 +97,26 @@ int WindowMain(int argc, char** argv, std::optional<QString> screenshotFolder) {
     platform::QtMessageBoxes boxes;
     platform::MessageBoxes& messages =
         screenshotFolder.has_value() ? static_cast<platform::MessageBoxes&>(streamMessages) : boxes;
+    if (!choice.problem.isEmpty()) {
+        messages.Show(choice.problem, app::kStartUpFailedTitle,
+                      folder.isEmpty() ? platform::MessageStyle::Critical
+                                       : platform::MessageStyle::Exclamation);
+    }
+    if (folder.isEmpty()) {
+        return 1;
+    }
     platform::SingleCopyLock lock(folder);
     // Where no lock can be made (a read-only program folder) the program still runs: it can
     // then write nothing there, and says so when the settings cannot be written at exit.
     if (lock.TryAcquire() == platform::LockOutcome::HeldByAnotherCopy) {
         messages.Show(app::kSecondCopyText, app::kSecondCopyTitle,
                       platform::MessageStyle::Critical);
+        // After the message the running copy comes to the front.
+        platform::RunningCopyChannel::AskToRaise(folder);
         return 1;
     }
+    platform::RunningCopyChannel channel(folder);
+    channel.Listen();
 
     platform::SystemClock clock;
     platform::LocaleRegionalSettings regional;
@@ -99,8 +124,14 @@ int WindowMain(int argc, char** argv, std::optional<QString> screenshotFolder) {
     platform::QtScreenMetrics screen;
     platform::QtFontCatalog fonts;
     domain::Program program({clock, regional, messages, textArea, folder});
-    const app::MainWindowServices services{program, clock, messages, textArea, screen, fonts};
+    const app::MainWindowServices services{program, clock, messages, textArea,
+                                           screen,  fonts, nullptr,  choice.installed};
     app::MainWindow window(services);
+    QObject::connect(&channel, &platform::RunningCopyChannel::raiseRequested, &window, [&window] {
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
     boxes.SetParent(&window);
     window.StartUp();
     window.show();

@@ -167,6 +167,8 @@ void MainWindow::createActions() {
     separator(help, "mnuSplit9");
     connect(addItem(help, "mnuHelpAbout", QStringLiteral("&About"), 0), &QAction::triggered, this,
             &MainWindow::showAbout);
+    connect(addItem(help, "mnuHelpFolder", QStringLiteral("Program &Folder"), 0),
+            &QAction::triggered, this, &MainWindow::showProgramFolder);
 }
 
 void MainWindow::StartUp() {
@@ -450,6 +452,12 @@ void MainWindow::showHelpTopic(const QString& helpFile) {
     platform::BusyPointer busy;
     domain::ShowHelpTopic(services_.program.AppFolder(), helpFile, services_.program.Buffer(),
                           services_.textArea, services_.messages);
+}
+
+void MainWindow::showProgramFolder() {
+    services_.messages.Show(
+        domain::ProgramFolderText(services_.program.AppFolder(), services_.installedFolder),
+        QStringLiteral("Program Folder"), platform::MessageStyle::Information);
 }
 
 void MainWindow::showAbout() {

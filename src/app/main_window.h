@@ -46,6 +46,8 @@ struct MainWindowServices {
     // Save and print commands; when none is given the window makes its own with the desktop's
     // save dialog and default printer.
     domain::OutputCommands* output = nullptr;
+    // The installed copy of the data files, when the program folder was seeded from one.
+    QString installedFolder = QString();
 };
 
 // The main window VELMARIS: the menus, the text box Text1 that shows the current page, and the
@@ -96,6 +98,7 @@ class MainWindow : public QMainWindow {
     void editOptions();
     void showHelpTopic(const QString& helpFile);
     void showAbout();
+    void showProgramFolder();
     void showPrintReview();
     void showChartWheel();
     void showTimeline();

@@ -1,5 +1,7 @@
 #include "help/help_topic.h"
 
+#include <QDir>
+
 #include "buffer/data_buffer.h"
 #include "io/text_lines.h"
 
@@ -28,6 +30,25 @@ bool ShowHelpTopic(const QString& appFolder, const QString& helpFile, DataBuffer
     buffer.AppendBlankLine();
     buffer.ShowDataBuffer(textArea);
     return true;
+}
+
+QString ProgramFolderText(const QString& appFolder, const QString& installedFolder) {
+    QString text = QStringLiteral(
+                       "VELMARIS keeps its options, window settings, saved pages and print files "
+                       "in the folder %1.")
+                       .arg(QDir::toNativeSeparators(appFolder));
+    if (!installedFolder.isEmpty() && installedFolder != appFolder) {
+        text += QStringLiteral(
+                    " Its data files were copied there from the installed copy in %1, "
+                    "which is never changed; Restore Default Settings and missing "
+                    "files come from there.")
+                    .arg(QDir::toNativeSeparators(installedFolder));
+    } else if (!installedFolder.isEmpty()) {
+        text += QStringLiteral(
+            " That folder is the installed copy, which cannot be changed: "
+            "nothing can be saved there.");
+    }
+    return text;
 }
 
 }  // namespace velmaris::domain

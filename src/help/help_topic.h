@@ -45,4 +45,8 @@ inline constexpr std::array<HelpTopic, 9> kHelpTopics = {{
 bool ShowHelpTopic(const QString& appFolder, const QString& helpFile, DataBuffer& buffer,
                    platform::TextArea& textArea, platform::MessageBoxes& messages);
 
+// Which folders the program works with: its own folder, and the installed copy of the data
+// files when that folder was seeded from one.
+[[nodiscard]] QString ProgramFolderText(const QString& appFolder, const QString& installedFolder);
+
 }  // namespace velmaris::domain

@@ -1,12 +1,17 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 namespace velmaris::platform {
 
 struct ProgramFolderChoice {
-    QString folder;   // the program folder, without a trailing separator
-    QString problem;  // why the per-user folder could not be made ready; empty when it could
+    QString folder;     // the program folder, without a trailing separator; empty: stop
+    QString problem;    // why the per-user folder could not be made ready, or why there is
+                        // no program folder at all; empty when all is well
+    QString installed;  // the installed copy of the data, when the program runs from one
 };
 
 // Where the program's own files live.
@@ -21,8 +26,14 @@ struct ProgramFolderChoice {
 [[nodiscard]] ProgramFolderChoice ChooseProgramFolder(const QString& executableFolder,
                                                       const QString& userDataHome);
 
-// The program folder of this run (see ChooseProgramFolder); a problem goes to standard error.
-// Needs a QCoreApplication (or QApplication) to exist.
-[[nodiscard]] QString ProgramFolder();
+// The folder of an executable from its real path given as bytes, or nothing when the path
+// cannot be written as text: a byte that is not UTF-8 would turn every file name made from it
+// into the name of another file.
+[[nodiscard]] std::optional<QString> FolderOfExecutable(const QByteArray& realPath);
+
+// The program folder of this run (see ChooseProgramFolder), from the real path of the running
+// executable. When that path cannot be found or written as text, the folder is empty and the
+// problem says why: the program must then stop rather than fall back on the working folder.
+[[nodiscard]] ProgramFolderChoice ProgramFolder();
 
 }  // namespace velmaris::platform

@@ -32,7 +32,7 @@ const char* const kWantMenus =
     ">mnuHelpInterpretations|&Interpretations; >mnuSplit5|-; >mnuHelpHints|&Hints; "
     ">mnuHelpRevisions|&Revision history; >mnuPhilosophyHelp|&Philosophy; "
     ">mnuHelpLicense|&License Agreement; >mnuHelpUpgrades|&Upgrades; >mnuSplit9|-; "
-    ">mnuHelpAbout|&About";
+    ">mnuHelpAbout|&About; >mnuHelpFolder|Program &Folder";
 
 TEST(MainWindowMenus, NamesCaptionsShortcutsAndOrder) {
     AppRig rig;
