@@ -13,6 +13,9 @@ inline const QString kSecondCopyText = QStringLiteral(
     "VELMARIS running at a time.");
 inline const QString kSecondCopyTitle = QStringLiteral("WARNING!");
 
+// The question asked when the lock names another computer, whose copy cannot be checked.
+[[nodiscard]] QString OtherHostLockText(const QString& host, const QString& folder);
+
 inline const QString kNoTextFontText = QStringLiteral(
     "You must have the COURIER NEW font installed in Windows. Please add this font through "
     "CONTROL PANEL - FONTS.");

@@ -4,6 +4,10 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace velmaris::io {
 
 std::optional<QByteArrayView> LineCursor::Next() {
@@ -36,9 +40,32 @@ QString DecodeLine(QByteArrayView bytes) {
     return text;
 }
 
+bool OpenRegularFile(QFile& file, const QString& path) {
+    if (path.isEmpty()) {
+        return false;
+    }
+    // O_NONBLOCK: opening a named pipe that has no writer would otherwise wait for one.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    // Reading a regular file never waits; the flag is cleared all the same.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
 std::optional<QByteArray> ReadWholeFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!OpenRegularFile(file, path)) {
         return std::nullopt;
     }
     QByteArray contents = file.readAll();
@@ -50,8 +77,8 @@ std::optional<QByteArray> ReadWholeFile(const QString& path) {
 
 DataFileRead ReadDataFile(const QString& path, qint64 largest) {
     DataFileRead read;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!OpenRegularFile(file, path)) {
         return read;
     }
     QByteArray contents;

@@ -7,6 +7,8 @@
 
 #include <optional>
 
+class QFile;
+
 namespace velmaris::io {
 
 // Walks the lines of a text held in memory. A line ends at CR LF, at CR alone or at LF alone;
@@ -27,7 +29,14 @@ class LineCursor {
 // encoding of older files edited on other systems.
 [[nodiscard]] QString DecodeLine(QByteArrayView bytes);
 
-// Whole contents of a file, or nothing when it cannot be opened or read.
+// Opens a regular file for reading without ever waiting: a named pipe, a device, a directory
+// or a socket in its place is refused at once, as a missing or unreadable file is, and so is
+// a symbolic link that leads nowhere or round in a loop. The file type is checked on the file
+// opened, so it cannot change between the check and the reading.
+// Returns: true with `file` open; false with `file` closed
+[[nodiscard]] bool OpenRegularFile(QFile& file, const QString& path);
+
+// Whole contents of a regular file, or nothing when it cannot be opened or read.
 [[nodiscard]] std::optional<QByteArray> ReadWholeFile(const QString& path);
 
 // Largest interpretation, help, options or window-settings file that is read. The files that

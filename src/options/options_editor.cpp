@@ -33,8 +33,8 @@ QByteArray Encode(const QString& text, bool latin1) {
 }  // namespace
 
 bool OptionsFileExists(const QString& appFolder) {
-    QFile file(io::DataFilePath(appFolder, kOptionsFileName));
-    return file.open(QIODevice::ReadOnly);
+    QFile file;
+    return io::OpenRegularFile(file, io::DataFilePath(appFolder, kOptionsFileName));
 }
 
 bool OptionsFileTooLargeToEdit(const QString& appFolder) {

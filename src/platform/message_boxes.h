@@ -18,6 +18,12 @@ class MessageBoxes {
   public:
     virtual ~MessageBoxes() = default;
     virtual void Show(const QString& text, const QString& title, MessageStyle style) = 0;
+    // Asks a question with Yes and No buttons; true for Yes. Where nobody can answer, the
+    // question is shown as a message and the answer is No.
+    virtual bool Ask(const QString& text, const QString& title) {
+        Show(text, title, MessageStyle::Exclamation);
+        return false;
+    }
 };
 
 // Writes each message as a line "title text" to a stream instead of showing it, for runs

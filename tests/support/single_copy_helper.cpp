@@ -31,7 +31,9 @@ int main(int argc, char** argv) {
     velmaris::platform::SingleCopyLock lock(QString::fromLocal8Bit(argv[1]));
     const LockOutcome outcome = lock.TryAcquire();
     if (outcome != LockOutcome::Acquired) {
-        std::cout << (outcome == LockOutcome::HeldByAnotherCopy ? "refused" : "unavailable")
+        std::cout << (outcome == LockOutcome::HeldByAnotherCopy   ? "refused"
+                      : outcome == LockOutcome::HeldOnAnotherHost ? "elsewhere"
+                                                                  : "unavailable")
                   << std::endl;
         return 0;
     }

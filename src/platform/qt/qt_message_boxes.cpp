@@ -19,4 +19,11 @@ void QtMessageBoxes::Show(const QString& text, const QString& title, MessageStyl
     box.exec();
 }
 
+bool QtMessageBoxes::Ask(const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                    parent_.data());
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 }  // namespace velmaris::platform

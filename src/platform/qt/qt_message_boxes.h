@@ -16,6 +16,7 @@ class QtMessageBoxes final : public MessageBoxes {
   public:
     void SetParent(QWidget* parent) { parent_ = parent; }
     void Show(const QString& text, const QString& title, MessageStyle style) override;
+    bool Ask(const QString& text, const QString& title) override;
 
   private:
     QPointer<QWidget> parent_;
