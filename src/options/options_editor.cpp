@@ -10,6 +10,11 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
 namespace velmaris::domain {
 namespace {
 
@@ -28,6 +33,24 @@ QByteArray Encode(const QString& text, bool latin1) {
         }
     }
     return text.toUtf8();
+}
+
+// Takes away what stands in place of the options file when it is neither a file nor a folder:
+// a pipe, a device, a link to one of them or a link that leads round in a loop. Writing the
+// master copy "into" such a thing would report a restore that never happened. A link to a
+// place that does not exist yet is kept: the copy is made where it leads.
+void RemoveSpecialEntry(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::lstat(name.constData(), &status) != 0 || S_ISREG(status.st_mode) ||
+        S_ISDIR(status.st_mode)) {
+        return;
+    }
+    if (::stat(name.constData(), &status) == 0
+            ? !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode)
+            : errno == ELOOP) {
+        ::unlink(name.constData());
+    }
 }
 
 }  // namespace
@@ -90,7 +113,9 @@ bool RestoreDefaultOptions(const QString& appFolder) {
     if (!master) {
         return false;
     }
-    return io::WriteFileAtomically(io::DataFilePath(appFolder, kOptionsFileName), *master).ok;
+    const QString path = io::DataFilePath(appFolder, kOptionsFileName);
+    RemoveSpecialEntry(path);
+    return io::WriteFileAtomically(path, *master).ok;
 }
 
 OptionsFileState EnsureOptionsFile(const QString& appFolder) {

@@ -34,6 +34,12 @@ void SingleCopyLock::RemoveDeadLock() {
         ::unlink(path.constData());  // a lock file is never a pipe, a device or a link
         return;
     }
+    // A lock file holds a process number, a host and a program name: a few dozen bytes. A
+    // larger one is not a lock, and is not read.
+    if (status.st_size > kLargestLockBytes) {
+        ::unlink(path.constData());
+        return;
+    }
     QFile file;
     if (!io::OpenRegularFile(file, path_)) {
         return;
@@ -58,7 +64,9 @@ LockOutcome SingleCopyLock::TryAcquire() {
     if (lock_.tryLock(0)) {
         return LockOutcome::Acquired;
     }
-    if (lock_.error() != QLockFile::LockFailedError) {
+    if (lock_.error() != QLockFile::LockFailedError || QFileInfo(path_).isDir()) {
+        // A folder that is not empty stands where the lock goes: no copy holds it, yet no
+        // lock can be made.
         return LockOutcome::NotPossible;
     }
     qint64 pid = 0;

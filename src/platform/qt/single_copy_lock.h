@@ -3,6 +3,8 @@
 #include <QLockFile>
 #include <QString>
 
+#include <sys/types.h>
+
 namespace velmaris::platform {
 
 inline const QString kLockFileName = QStringLiteral("VELMARIS.LCK");
@@ -33,6 +35,7 @@ class SingleCopyLock {
 
     // How long an unreadable lock file is taken to be one still being written.
     static constexpr qint64 kWritingGraceMs = 2000;
+    static constexpr off_t kLargestLockBytes = 4096;
 
   private:
     void RemoveDeadLock();
