@@ -16,8 +16,8 @@ void WriteUsage(QTextStream& err) {
 }  // namespace
 
 std::optional<DayArgument> ParseDayArgument(const QString& text) {
-    static const QRegularExpression kDate(
-        QRegularExpression::anchoredPattern(QStringLiteral("(\\d{1,4})-(\\d{1,2})-(\\d{1,2})")));
+    static const QRegularExpression kDate(QRegularExpression::anchoredPattern(
+        QStringLiteral("([0-9]{1,4})-([0-9]{1,2})-([0-9]{1,2})")));
     const QRegularExpressionMatch match = kDate.match(text);
     if (!match.hasMatch()) {
         return std::nullopt;

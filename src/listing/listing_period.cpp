@@ -3,21 +3,25 @@
 #include <QDate>
 #include <QRegularExpression>
 
-#include <tuple>
+#include <array>
+#include <optional>
+#include <utility>
 
 #include "calendar/new_date.h"
 
 namespace velmaris::domain {
 namespace {
 
-// The date of a YYYY-MM-DD text, or an invalid date.
-QDate StrictDate(const QString& text) {
-    static const QRegularExpression kPattern(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
+// The year, month and day of a YYYY-MM-DD text (ASCII digits only, nothing before or after).
+std::optional<std::array<int, 3>> WrittenDate(const QString& text) {
+    static const QRegularExpression kPattern(
+        QRegularExpression::anchoredPattern(QStringLiteral("([0-9]{4})-([0-9]{2})-([0-9]{2})")));
     const QRegularExpressionMatch match = kPattern.match(text);
     if (!match.hasMatch()) {
-        return {};
+        return std::nullopt;
     }
-    return QDate(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
+    return std::array{match.captured(1).toInt(), match.captured(2).toInt(),
+                      match.captured(3).toInt()};
 }
 
 ListingPeriod Refused(const QString& message) {
@@ -35,21 +39,31 @@ double MidnightJulianDate(int year, int month, int day, float clockZone) {
 
 ListingPeriod ParseListingPeriod(const QString& fromText, const QString& toText, float clockZone,
                                  float orbDeg) {
-    const QDate from = StrictDate(fromText);
-    const QDate to = StrictDate(toText);
-    for (const auto& [date, text, name] :
-         {std::tuple{from, fromText, QStringLiteral("FROM")}, {to, toText, QStringLiteral("TO")}}) {
-        if (!date.isValid()) {
+    QDate dates[2];
+    const std::pair<QString, QString> texts[2] = {{fromText, QStringLiteral("FROM")},
+                                                  {toText, QStringLiteral("TO")}};
+    for (int i = 0; i < 2; ++i) {
+        const auto& [text, name] = texts[i];
+        const std::optional<std::array<int, 3>> written = WrittenDate(text);
+        if (!written) {
             return Refused(QStringLiteral("The %1 date \"%2\" is not a date written YYYY-MM-DD.")
                                .arg(name, text));
         }
-        if (date.year() < kFirstYear || date.year() > kLastYear) {
+        const auto [year, month, day] = *written;
+        if (year < kFirstYear || year > kLastYear) {
             return Refused(QStringLiteral("The %1 date %2 lies outside the years %3 to %4.")
                                .arg(name, text)
                                .arg(kFirstYear)
                                .arg(kLastYear));
         }
+        dates[i] = QDate(year, month, day);
+        if (!dates[i].isValid()) {
+            return Refused(
+                QStringLiteral("The %1 date %2 is not a day of the calendar.").arg(name, text));
+        }
     }
+    const QDate from = dates[0];
+    const QDate to = dates[1];
     if (to < from) {
         return Refused(
             QStringLiteral("The TO date %1 comes before the FROM date %2.").arg(toText, fromText));

@@ -4,6 +4,7 @@
 #include "io/text_lines.h"
 #include "options/options_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -56,7 +57,7 @@ WindowSettings ReadWindowSettings(const QString& appFolder) {
         // No key is the start of another, so a line belongs to one key at most.
         if (is("FontSize")) {
             if (number >= kSmallestFontSize) {
-                settings.fontSize = number;
+                settings.fontSize = std::min(number, kLargestFontSize);
             }
         } else if (is("FontBold")) {
             settings.fontBold = number;

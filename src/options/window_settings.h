@@ -21,14 +21,17 @@ struct WindowSettings {
     friend bool operator==(const WindowSettings&, const WindowSettings&) = default;
 };
 
-// Smallest font size taken from the settings file.
+// Smallest and largest font size taken from the settings file. The Font commands never show
+// more than 12 points plus half the largest step (1.5 points); a larger size in the file is
+// taken as that, so that no file can make the text unreadably large.
 inline constexpr double kSmallestFontSize = 7.75;
+inline constexpr double kLargestFontSize = 12.75;
 
 // Reads the settings file of the program folder.
 // Returns: the defaults, overridden by every accepted "Key=number" line (keys with the case as
-//          written; a later line wins; FontSize only from 7.75 on, height and width only above
-//          0; numbers that are not finite are refused); the defaults alone when the file is
-//          missing, unreadable or larger than kLargestDataFileBytes
+//          written; a later line wins; FontSize only from 7.75 on and at most 12.75, height and
+//          width only above 0; numbers that are not finite are refused); the defaults alone when
+//          the file is missing, unreadable or larger than kLargestDataFileBytes
 [[nodiscard]] WindowSettings ReadWindowSettings(const QString& appFolder);
 
 // The eight lines of the settings file, each ended by CR LF.

@@ -63,8 +63,10 @@ void Program::ComputeFirstReport() {
     const ephem::ChartMoment natalMoment = ComputeChartMoment(natal_);
     try {
         report_.natalPositions = services_.positions(natalMoment);
+        report_.natalComputed = true;
     } catch (const ephem::EphemerisError&) {
         report_.natalPositions = ephem::SkyPositions{};
+        report_.natalComputed = false;
         services_.messages.Show(
             QStringLiteral("The natal positions cannot be computed from the birth date in "
                            "OPTIONS.OPT. Please check the birth date and start the program "

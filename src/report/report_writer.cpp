@@ -97,6 +97,9 @@ void WriteReport(ReportState& state, const ReportSettings& settings, DataBuffer&
                                      "Please choose a date nearer to the present.")
                           .arg(state.dateText),
                       QStringLiteral("Warning!"), platform::MessageStyle::Exclamation);
+    } else if (!state.natalComputed) {
+        // Aspects to a chart of zeros would mean nothing; the start-up has said why.
+        buffer.AppendBufferLine(kNoNatalChartLine);
     } else {
         bool anyAspect = false;
         QStringList tooLarge;  // interpretation files left out because of their size

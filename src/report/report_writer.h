@@ -20,6 +20,8 @@ inline const QString kReportHeading =
 inline const QString kNoAspectsLine = QStringLiteral("     No aspects today.");
 inline const QString kNoPositionsLine =
     QStringLiteral("     The positions of the planets cannot be computed for this date.");
+inline const QString kNoNatalChartLine = QStringLiteral(
+    "     The natal chart could not be computed from the birth date in OPTIONS.OPT.");
 
 // Position within its sign as "DD SSS MM", e.g. 65.7 gives "05 GEM 42".
 // Given:   longitudeDeg  normally in [0, 360); 360 and other values outside are reduced to one
@@ -39,6 +41,7 @@ struct ReportState {
     ephem::SkyPositions natalPositions{};
     ephem::SkyPositions skyPositions{};  // positions of the day last reported
     QString dateText;                    // date of the day last reported, in the date order
+    bool natalComputed = true;           // false: the birth date is one the ephemeris cannot serve
 };
 
 // Settings WriteReport reads but never changes.

@@ -34,7 +34,7 @@ TEST(FontCommands, SizeLimitsOfTheTextAndTheMenuItems) {
         {"increase from 11.5 goes to 12.25", " 11.5", false, "+", 12.25, 12.25, false, true},
         {"decrease from 8.5 goes to 7.75", " 8.5", false, "-", 7.75, 7.75, true, false},
         {"up and down returns", " 9.25", false, "+-", 9.25, 9.25, true, true},
-        {"increase above 12 leaves the text", " 13", false, "+", 13, 13.75, false, true},
+        {"increase above 12 leaves the text", " 12.5", false, "+", 12.5, 13.25, false, true},
         {"after Clear all data the items still follow", " 11.5", true, "+", 12.25, 12.25, false,
          true},
     };

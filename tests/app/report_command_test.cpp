@@ -64,7 +64,8 @@ TEST(ReportCommand, ArgumentsItDoesNotUnderstandAndRefusedDates) {
     const std::pair<QStringList, int> cases[] = {
         {{"04/12/2026"}, app::kReportUsage},  {{"2026-12"}, app::kReportUsage},
         {{"today"}, app::kReportUsage},       {{"2026-12-04", "extra"}, app::kReportUsage},
-        {{"-2026-12-04"}, app::kReportUsage}, {{"2026-13-01"}, app::kReportFailed},
+        {{"-2026-12-04"}, app::kReportUsage}, {{"2026-12-04\n"}, app::kReportUsage},
+        {{" 2026-12-04"}, app::kReportUsage}, {{"2026-13-01"}, app::kReportFailed},
         {{"2026-12-00"}, app::kReportFailed}, {{"0-1-1"}, app::kReportFailed},
     };
     for (const auto& [arguments, status] : cases) {

@@ -20,6 +20,8 @@ TEST(ReadWindowSettings, AcceptanceRules) {
         {{}, defaults},
         {"FontSize= 7.5\r\n", defaults},  // font below 7.75 ignored
         {"FontSize= 7.75\r\n", {7.75, 0, 0, 0, 0, 6540, 8805}},
+        {"FontSize= 12.75\r\n", {12.75, 0, 0, 0, 0, 6540, 8805}},
+        {"FontSize= 1000000\r\n", {12.75, 0, 0, 0, 0, 6540, 8805}},  // more than the menu shows
         {"FontBold=-1\r\n", {9.25, -1, 0, 0, 0, 6540, 8805}},
         {"FontItalic= 0\r\nFontItalic=-1\r\n", {9.25, 0, -1, 0, 0, 6540, 8805}},  // later wins
         {"VelmarisHeight= 0\r\nVelmarisWidth=-5\r\n", defaults},                  // only above 0

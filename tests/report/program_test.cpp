@@ -129,7 +129,11 @@ TEST(Program, NatalEphemerisErrorIsReportedAndStartUpGoesOn) {
         QStringLiteral("The natal positions cannot be computed")));
     EXPECT_EQ(f.program.NatalPositions(), ephem::SkyPositions{});
     EXPECT_EQ(f.program.DateOrder(), 1);
+    // The page says why it lists nothing, and says it again on the next day.
     EXPECT_EQ(f.textArea.text.count(QStringLiteral("\r\n")), 9);
+    EXPECT_TRUE(f.textArea.text.contains(kNoNatalChartLine));
+    f.program.Forward();
+    EXPECT_EQ(f.program.Buffer().AllLines().count(kNoNatalChartLine), 2);
 }
 
 }  // namespace
