@@ -4,6 +4,7 @@
 #include "options/options_editor.h"
 #include "platform/qt/busy_pointer.h"
 
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -19,6 +20,17 @@ constexpr TwipsRect kBtnSave{480, 3240, 972, 495};
 constexpr TwipsRect kCmdRestoreDefault{2400, 3240, 2535, 495};
 constexpr TwipsRect kBtnQuit{5880, 3240, 972, 495};
 constexpr double kTextPointSize = 9;
+
+// True for a key press that would type a character while Alt or Meta is held: Alt+O, pressed
+// while reaching for a menu, would otherwise put an "o" into the options text. Keys with Ctrl
+// never type (the text box leaves them to its editing shortcuts), and Ctrl+Alt together is how
+// some keyboards give AltGr, which types characters such as @ and stays allowed.
+bool TypesWithModifier(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers mods = key.modifiers();
+    const bool held = (mods & (Qt::AltModifier | Qt::MetaModifier)) != 0;
+    return held && !mods.testFlag(Qt::ControlModifier) && !key.text().isEmpty() &&
+           key.text().front().isPrint();
+}
 
 }  // namespace
 
@@ -42,6 +54,7 @@ OptionsWindow::OptionsWindow(QString appFolder, std::function<void()> optionsSav
     txtContent_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtContent_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtContent_->setTabChangesFocus(true);
+    txtContent_->installEventFilter(this);
 
     btnSave_ = new QPushButton(QStringLiteral("Save"), this);
     btnSave_->setObjectName(QStringLiteral("btnSave"));
@@ -64,6 +77,14 @@ OptionsWindow::OptionsWindow(QString appFolder, std::function<void()> optionsSav
     connect(btnSave_, &QPushButton::clicked, this, &OptionsWindow::save);
     connect(cmdRestoreDefault_, &QPushButton::clicked, this, &OptionsWindow::restoreDefault);
     connect(btnQuit_, &QPushButton::clicked, this, &OptionsWindow::close);
+}
+
+bool OptionsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtContent_ && event->type() == QEvent::KeyPress &&
+        TypesWithModifier(*static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 bool OptionsWindow::Load() {

@@ -26,6 +26,9 @@ class OptionsWindow : public QDialog {
     // Fills the text box from the file; false when the file cannot be read.
     bool Load();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void save();
     void restoreDefault();

@@ -6,6 +6,9 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
+
+#include <tuple>
 
 namespace velmaris::testing {
 namespace {
@@ -67,6 +70,30 @@ TEST(OptionsEditor, SaveKeepsAnUneditedFileByteForByteAndReadsTheOptionsAgain) {
     Click(options, "btnSave");
     EXPECT_EQ(rig.program->Options()[1], 4.0F);
     EXPECT_TRUE(rig.folder.Read(kOpt).startsWith("4      Orb"));
+}
+
+// Keys typed with Alt, Ctrl or Meta held never become text; plain keys, AltGr (Ctrl+Alt) and
+// the editing shortcuts work as usual.
+TEST(OptionsEditor, KeysWithAltOrCtrlDoNotTypeText) {
+    StartedApp rig;
+    QPlainTextEdit* content = Content(OpenOptions(rig));
+    content->setPlainText(QStringLiteral("1.5"));
+    content->moveCursor(QTextCursor::Start);
+    const std::tuple<const char*, Qt::Key, Qt::KeyboardModifiers, const char*> cases[] = {
+        {"Alt+O", Qt::Key_O, Qt::AltModifier, "1.5"},
+        {"Ctrl+Q", Qt::Key_Q, Qt::ControlModifier, "1.5"},
+        {"Meta+E", Qt::Key_E, Qt::MetaModifier, "1.5"},
+        {"Alt+Shift+O", Qt::Key_O, Qt::AltModifier | Qt::ShiftModifier, "1.5"},
+        {"plain 2", Qt::Key_2, Qt::NoModifier, "21.5"},
+        {"AltGr as Ctrl+Alt", Qt::Key_At, Qt::ControlModifier | Qt::AltModifier, "2@1.5"},
+        {"Ctrl+A then 7 replaces all", Qt::Key_A, Qt::ControlModifier, "2@1.5"},
+        {"typed over the selection", Qt::Key_7, Qt::NoModifier, "7"},
+    };
+    for (const auto& [label, key, modifiers, want] : cases) {
+        SCOPED_TRACE(label);
+        QTest::keyClick(content, key, modifiers);
+        EXPECT_EQ(content->toPlainText(), QLatin1String(want));
+    }
 }
 
 TEST(OptionsEditor, RestoreDefaultSettingsCopiesTheMasterCopyAndQuitSavesNothing) {
