@@ -108,19 +108,12 @@ int WindowMain(int argc, char** argv, std::optional<QString> screenshotFolder) {
     platform::SingleCopyLock lock(folder);
     // Where no lock can be made (a read-only program folder) the program still runs: it can
     // then write nothing there, and says so when the settings cannot be written at exit.
-    platform::LockOutcome locked = lock.TryAcquire();
-    if (locked == platform::LockOutcome::HeldOnAnotherHost &&
-        messages.Ask(app::OtherHostLockText(lock.OwnerHost(), folder), app::kSecondCopyTitle)) {
-        locked = lock.TakeOver();
-    }
-    if (locked == platform::LockOutcome::HeldOnAnotherHost) {
-        return 1;
-    }
-    if (locked == platform::LockOutcome::HeldByAnotherCopy) {
-        messages.Show(app::kSecondCopyText, app::kSecondCopyTitle,
-                      platform::MessageStyle::Critical);
+    const app::LockDecision decision = app::DecideSingleCopy(lock, messages, folder);
+    if (decision == app::LockDecision::StopAndRaiseOther) {
         // After the message the running copy comes to the front.
         platform::RunningCopyChannel::AskToRaise(folder);
+    }
+    if (decision != app::LockDecision::Run) {
         return 1;
     }
     platform::RunningCopyChannel channel(folder);

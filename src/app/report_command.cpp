@@ -1,5 +1,6 @@
 #include "app/report_command.h"
 
+#include "calendar/new_date.h"
 #include "options/options_editor.h"
 #include "report/program.h"
 
@@ -33,6 +34,15 @@ bool StartUpAtDay(domain::Program& program, platform::MessageBoxes& messages,
     }
     program.StartUp();
     if (day) {
+        // The New Date fields let a month 13 run on into the next year; a date written on the
+        // command line is taken as it is written or refused.
+        const std::optional<QString> problem =
+            domain::CalendarDayProblem(day->year.toInt(), day->month.toInt(), day->day.toInt());
+        if (problem) {
+            messages.Show(*problem, QStringLiteral("Warning!"),
+                          platform::MessageStyle::Exclamation);
+            return false;
+        }
         if (!program.AcceptNewDate(day->month, day->day, day->year)) {
             return false;
         }

@@ -41,12 +41,20 @@ QByteArray KeyOf(int transiting, int aspect, int natal) {
 
 QString LongDateText(double dayNumber, const QString& dateText, const QLocale& locale) {
     const GregorianDate date = GregorianDateFromDayNumber(dayNumber);
-    // QDate has no year 0: astronomical year 0 is 1 BC, which QDate calls -1.
     if (std::fabs(date.year) < 1e6) {
+        // QDate has no year 0: astronomical year 0 is 1 BC, which QDate calls -1. The weekday
+        // and month names come from QDate, the year is the day-number routine's own, so the
+        // first days of year 1 are dated year 0000 as in the date text.
         const int year = static_cast<int>(date.year);
         const QDate qdate(year <= 0 ? year - 1 : year, date.month, date.day);
-        if (qdate.isValid()) {
+        if (qdate.isValid() && year >= 1) {
             return locale.toString(qdate, QStringLiteral("dddd, dd MMM yyyy"));
+        }
+        if (qdate.isValid()) {
+            const QString yearText = year < 0
+                                         ? QStringLiteral("-%1").arg(-year, 4, 10, QLatin1Char('0'))
+                                         : QStringLiteral("0000");
+            return locale.toString(qdate, QStringLiteral("dddd, dd MMM ")) + yearText;
         }
     }
     return dateText;

@@ -49,4 +49,28 @@ TEST(CommandLineTest, AnswersWithoutADisplay) {
     }
 }
 
+// A page or listing that cannot reach standard output (a full device, a closed descriptor) is
+// a failure with a message, never status 0.
+TEST(CommandLineTest, LostOutputIsAFailure) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"--report 2026-12-06 > /dev/full", "The page could not be written to standard output."},
+        {"--report 2026-12-06 >&-", "The page could not be written to standard output."},
+        {"--transits 2027-01-01 2027-01-31 --format csv > /dev/full",
+         "The listing could not be written to standard output."},
+        {"--transits 2027-01-01 2027-01-31 >&-",
+         "The listing could not be written to standard output."},
+    };
+    for (const auto& [command, message] : cases) {
+        QProcess process;
+        process.start(
+            QStringLiteral("/bin/sh"),
+            {QStringLiteral("-c"), QStringLiteral("exec \"$0\" %1").arg(QLatin1String(command)),
+             QStringLiteral(VELMARIS_EXECUTABLE)});
+        ASSERT_TRUE(process.waitForFinished(60000)) << command;
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        EXPECT_EQ(process.exitCode(), 1) << command << ": " << err.toStdString();
+        EXPECT_TRUE(err.contains(QLatin1String(message))) << command << ": " << err.toStdString();
+    }
+}
+
 }  // namespace

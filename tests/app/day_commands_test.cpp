@@ -40,9 +40,12 @@ TEST(DayCommands, NewDateDialogStartsWithTheNextDayAndThePageFollowsIt) {
     };
     const Case cases[] = {
         {{"1", "15", "2027"}, "     Friday, 15 Jan 2027 at 10:15 PM", ""},
-        {{"13", "4", "2026"},
+        {{"13", "4", "2026"}, "     Monday, 04 Jan 2027 at 10:15 PM", ""},  // runs on
+        {{"1", "1", "1"}, "     Saturday, 30 Dec 0000 at 10:15 PM", ""},    // Julian, year 0
+        {{"1a", "4", "2026"},
          "     Saturday, 05 Dec 2026 at 10:15 PM",
-         "Warning!|Exclamation|The transit month must be a whole number from 1 to 12."},
+         "Warning!|Exclamation|The transit month must be a number written with the digits 0 to "
+         "9."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dateLine);

@@ -141,31 +141,63 @@ TEST(TwelveHourClockText, HourOnTwelveHourDial) {
     }
 }
 
-TEST(ValidateNewDate, AcceptsAndRefuses) {
-    const std::string month = "The transit month must be a whole number from 1 to 12.";
-    const std::string day = "The transit day must be a whole number from 1 to 31.";
-    const std::string year = "The transit year must be a whole number from 1 to 9999.";
+TEST(ValidateNewDate, NumbersRunOnAndOnlyWhatIsNoNumberIsRefused) {
+    const std::string digits = " must be a number written with the digits 0 to 9.";
     // month, day, year; the day number, 0 when refused; the message
     const std::tuple<const char*, const char*, const char*, double, std::string> cases[] = {
         {"12", "4", "2026", 2461379, ""},
         {" 7 ", "04", "2026", 2461226, ""},  // blanks around the digits
         {"2", "31", "2023", 2460007, ""},    // 31 February runs into March
+        {"13", "4", "2026", 2461410, ""},    // month 13 is January of the next year
+        {"12", "32", "2026", 2461407, ""},   // day 32 is 1 January
+        {"3", "0", "2024", 2460370, ""},     // day 0 is the last day of February
+        {"1", "1", "0", 1721058, ""},        // year 0, in the Julian calendar
+        {"1", "1", "10000", 5373485, ""},
         {"", "4", "2026", 0, "Please enter the transit month."},
         {"12", "  ", "2026", 0, "Please enter the transit day."},
-        {"12", "4x", "2026", 0, day},
-        {"-1", "4", "2026", 0, month},
-        {"13", "4", "2026", 0, month},
-        {"12", "0", "2026", 0, day},
-        {"12", "32", "2026", 0, day},
-        {"12", "4", "0", 0, year},
-        {"12", "4", "10000", 0, year},
-        {"12", "4", "99999999999", 0, year},  // more digits than an int holds
+        {"12", "4x", "2026", 0, "The transit day" + digits},
+        {"-1", "4", "2026", 0, "The transit month" + digits},
+        {"12", "4", "\u0662\u0660\u0662\u0666", 0, "The transit year" + digits},
+        {"12", "4", "9999999999", 0,
+         "The transit year has more than 9 digits: no calendar day can be made from it."},
     };
     for (const auto& [m, d, y, dayNumber, message] : cases) {
         const NewDateCheck check =
-            ValidateNewDate(QString::fromLatin1(m), QString::fromLatin1(d), QString::fromLatin1(y));
+            ValidateNewDate(QString::fromUtf8(m), QString::fromUtf8(d), QString::fromUtf8(y));
         EXPECT_EQ(check.message.toStdString(), message) << m << "/" << d << "/" << y;
         EXPECT_EQ(check.dayNumber.value_or(0), dayNumber) << m << "/" << d << "/" << y;
+    }
+}
+
+// The fields start with a date their own OK accepts, at both ends of the calendar.
+TEST(NewDateFieldsFor, EveryStartIsADateOkAccepts) {
+    const std::tuple<double, const char*, const char*, const char*> cases[] = {
+        {2461380, "12", "5", "2026"},
+        {5373485, "1", "1", "10000"},  // the day after 31 December 9999
+        {1721425, "12", "31", "0"},    // the day before 1 January 1 (Gregorian)
+        {1721000, "1", "1", "0"},      // before year 0: the earliest day the fields name
+    };
+    for (const auto& [dayNumber, month, day, year] : cases) {
+        const NewDateFields fields = NewDateFieldsFor(dayNumber);
+        EXPECT_EQ(fields.month.toStdString(), month) << dayNumber;
+        EXPECT_EQ(fields.day.toStdString(), day) << dayNumber;
+        EXPECT_EQ(fields.year.toStdString(), year) << dayNumber;
+        EXPECT_TRUE(ValidateNewDate(fields.month, fields.day, fields.year).dayNumber) << dayNumber;
+    }
+}
+
+TEST(CalendarDayProblem, OnlyDaysOfTheCalendar) {
+    const std::tuple<int, int, int, const char*> cases[] = {
+        {2026, 12, 6, ""},
+        {2024, 2, 29, ""},
+        {2023, 2, 29, "2023-02-29 is not a day of the calendar."},
+        {2026, 13, 1, "2026-13-01 is not a day of the calendar."},
+        {2026, 12, 0, "2026-12-00 is not a day of the calendar."},
+        {0, 1, 1, "The year 0 is outside the years 1 to 9999."},
+    };
+    for (const auto& [year, month, day, want] : cases) {
+        EXPECT_EQ(CalendarDayProblem(year, month, day).value_or(QString()).toStdString(), want)
+            << year << "-" << month << "-" << day;
     }
 }
 

@@ -87,11 +87,11 @@ TEST(Program, NewDate) {
               "12/5/2026");
 
     EXPECT_FALSE(
-        f.program.AcceptNewDate(QStringLiteral("13"), QStringLiteral("1"), QStringLiteral("2026")));
+        f.program.AcceptNewDate(QStringLiteral("1x"), QStringLiteral("1"), QStringLiteral("2026")));
     EXPECT_EQ(f.program.NextReportDay(), kToday + 1);
     ASSERT_EQ(f.messages.shown.size(), 1U);
     EXPECT_EQ(f.messages.shown[0].text.toStdString(),
-              "The transit month must be a whole number from 1 to 12.");
+              "The transit month must be a number written with the digits 0 to 9.");
     EXPECT_EQ(f.messages.shown[0].style, platform::MessageStyle::Exclamation);
 
     EXPECT_TRUE(

@@ -55,6 +55,11 @@ class RecordingMessages final : public platform::MessageBoxes {
     void Show(const QString& text, const QString& title, platform::MessageStyle style) override {
         shown.push_back({text, title, style});
     }
+    // Records the question as an exclamation and gives the scripted answer.
+    bool Ask(const QString& text, const QString& title) override {
+        shown.push_back({text, title, platform::MessageStyle::Exclamation});
+        return answer;
+    }
     [[nodiscard]] int CountOf(const QString& text) const {
         int count = 0;
         for (const ShownMessage& message : shown) {
@@ -63,6 +68,7 @@ class RecordingMessages final : public platform::MessageBoxes {
         return count;
     }
     std::vector<ShownMessage> shown;
+    bool answer = false;  // to every question
 };
 
 // A text area that keeps what it was given.
