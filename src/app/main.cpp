@@ -156,7 +156,8 @@ struct Command {
 };
 
 constexpr std::array kCommands{
-    Command{"report", "--report [YYYY-MM-DD]", "The page of a day on standard output.", ReportMain},
+    Command{"report", "--report [YYYY-MM-DD] [--timing]", "The page of a day on standard output.",
+            ReportMain},
     Command{"transits", "--transits FROM TO [--format text|csv|json|ics] [--output FILE]",
             "The transit windows of a period.", ListingMain},
     Command{"wheel", "--wheel [YYYY-MM-DD] --output FILE.svg|FILE.png [--size PIXELS]",
@@ -172,6 +173,11 @@ constexpr std::array kValueOptions{
     std::array<const char*, 3>{"format", "text|csv|json|ics", "Form of the transit listing."},
     std::array<const char*, 3>{"output", "FILE", "File to write instead of standard output."},
     std::array<const char*, 3>{"size", "PIXELS", "Width of a PNG picture (default 1000)."},
+};
+
+// Switches the commands share, passed on to the command as they are.
+constexpr std::array<std::array<const char*, 2>, 1> kFlagOptions{
+    std::array<const char*, 2>{"timing", "A timing line under each aspect of the page."},
 };
 
 QString Description() {
@@ -202,6 +208,10 @@ void DescribeOptions(QCommandLineParser& parser) {
         parser.addOption(QCommandLineOption(QString::fromLatin1(option[0]),
                                             QString::fromLatin1(option[2]),
                                             QString::fromLatin1(option[1])));
+    }
+    for (const auto& option : kFlagOptions) {
+        parser.addOption(
+            QCommandLineOption(QString::fromLatin1(option[0]), QString::fromLatin1(option[1])));
     }
     parser.addPositionalArgument(QStringLiteral("arguments"),
                                  QStringLiteral("The command's dates or folder."),
@@ -264,6 +274,11 @@ int main(int argc, char** argv) {
         const QString name = QString::fromLatin1(option[0]);
         for (const QString& value : parser.values(name)) {
             commandArguments << QStringLiteral("--") + name << value;
+        }
+    }
+    for (const auto& option : kFlagOptions) {
+        if (parser.isSet(QString::fromLatin1(option[0]))) {
+            commandArguments << QStringLiteral("--") + QString::fromLatin1(option[0]);
         }
     }
     if (chosen == nullptr) {

@@ -130,6 +130,10 @@ void MainWindow::createActions() {
             &QAction::triggered, this, &MainWindow::backward);
     connect(addItem(more, "mnuMoreNewDate", QStringLiteral("&New Date"), Qt::Key_F4),
             &QAction::triggered, this, &MainWindow::newDate);
+    separator(more, "mnuSplitTiming");
+    mnuMoreShowTiming_ = addItem(more, "mnuMoreShowTiming", QStringLiteral("Show Ti&ming"), 0);
+    mnuMoreShowTiming_->setCheckable(true);
+    connect(mnuMoreShowTiming_, &QAction::triggered, this, &MainWindow::toggleTiming);
     separator(more, "mnuSplitPictures");
     connect(addItem(more, "mnuMoreChartWheel", QStringLiteral("Chart &Wheel"), 0),
             &QAction::triggered, this, &MainWindow::showChartWheel);
@@ -169,6 +173,9 @@ void MainWindow::createActions() {
             &MainWindow::showAbout);
     connect(addItem(help, "mnuHelpFolder", QStringLiteral("Program &Folder"), 0),
             &QAction::triggered, this, &MainWindow::showProgramFolder);
+    connect(addItem(help, domain::kAccuracyTopic.menuName, QStringLiteral("A&ccuracy"), 0),
+            &QAction::triggered, this,
+            [this] { showHelpTopic(QLatin1String(domain::kAccuracyTopic.fileName)); });
 }
 
 void MainWindow::StartUp() {
@@ -193,6 +200,7 @@ void MainWindow::StartUp() {
                                 platform::MessageStyle::Exclamation);
     }
     applyTextFont();
+    mnuMoreShowTiming_->setChecked(program.ShowTiming());
     text1_->clear();
 
     try {
@@ -223,6 +231,7 @@ domain::WindowSettings MainWindow::CurrentWindowSettings() const {
     settings.left = static_cast<float>(screen.TwipsX(place.x()));
     settings.height = static_cast<float>(screen.TwipsY(place.height()));
     settings.width = static_cast<float>(screen.TwipsX(place.width()));
+    settings.showTiming = services_.program.ShowTiming();
     return settings;
 }
 
@@ -336,6 +345,17 @@ void MainWindow::forward() {
     platform::BusyPointer busy;
     services_.program.Forward();
     refreshPictures();
+}
+
+void MainWindow::toggleTiming() {
+    platform::BusyPointer busy;
+    domain::Program& program = services_.program;
+    program.SetShowTiming(mnuMoreShowTiming_->isChecked());
+    // The day on screen is written again, with or without its timing lines.
+    if (program.Buffer().AllLineCount() > 0) {
+        program.RewritePage();
+        refreshPictures();
+    }
 }
 
 void MainWindow::backward() {

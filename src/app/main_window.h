@@ -93,6 +93,7 @@ class MainWindow : public QMainWindow {
     void toggleItalic();
     void clearAllData();
     void forward();
+    void toggleTiming();
     void backward();
     void newDate();
     void editOptions();
@@ -114,6 +115,7 @@ class MainWindow : public QMainWindow {
     QAction* mnuFontsDecrease_ = nullptr;
     QAction* mnuFontsBold_ = nullptr;
     QAction* mnuFontsItalic_ = nullptr;
+    QAction* mnuMoreShowTiming_ = nullptr;
     QPointer<AboutWindow> about_;
     QPointer<OptionsWindow> options_;
     QPointer<PrintReviewWindow> printReview_;

@@ -10,7 +10,7 @@ namespace velmaris::app {
 namespace {
 
 void WriteUsage(QTextStream& err) {
-    err << "Usage: velmaris --report [YYYY-MM-DD]\n";
+    err << "Usage: velmaris --report [YYYY-MM-DD] [--timing]\n";
     err.flush();
 }
 
@@ -51,8 +51,10 @@ bool StartUpAtDay(domain::Program& program, platform::MessageBoxes& messages,
     return true;
 }
 
-int RunReport(const QStringList& arguments, const ReportCommandServices& services, QTextStream& out,
-              QTextStream& err) {
+int RunReport(const QStringList& givenArguments, const ReportCommandServices& services,
+              QTextStream& out, QTextStream& err) {
+    QStringList arguments = givenArguments;
+    const bool timing = arguments.removeAll(QStringLiteral("--timing")) > 0;
     if (arguments.size() > 1) {
         WriteUsage(err);
         return kReportUsage;
@@ -70,6 +72,8 @@ int RunReport(const QStringList& arguments, const ReportCommandServices& service
     KeptText page;
     domain::Program program({services.clock, services.regional, messages, page, services.appFolder,
                              services.positions});
+    // The command's page has timing only when asked for, whatever the window keeps.
+    program.SetShowTiming(timing);
     if (!StartUpAtDay(program, messages, services.appFolder, day)) {
         return kReportFailed;
     }

@@ -32,6 +32,9 @@ inline constexpr std::array<HelpTopic, 9> kHelpTopics = {{
     {"mnuHelpUpgrades", "UPGRADES.HLP"},
 }};
 
+// How exact the positions and the timing are: after the program's own items in the Help menu.
+inline constexpr HelpTopic kAccuracyTopic{"mnuHelpAccuracy", "ACCURACY.HLP"};
+
 // Shows a help topic as a page of the data buffer: a new page, every line of the topic file,
 // one blank line, then the page is shown.
 // Given:   appFolder  program folder that holds the topic file

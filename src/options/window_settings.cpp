@@ -61,6 +61,8 @@ WindowSettings ReadWindowSettings(const QString& appFolder) {
             }
         } else if (is("FontBold")) {
             settings.fontBold = number;
+        } else if (is("ShowTiming")) {
+            settings.showTiming = number != 0;
         } else if (is("FontItalic")) {
             settings.fontItalic = number;
         } else if (!FitsFloat(number)) {
@@ -93,6 +95,10 @@ QByteArray WindowSettingsText(const WindowSettings& settings) {
         QStringLiteral("VelmarisLeft=") + SettingsNumberText(settings.left) + crLf +
         QStringLiteral("VelmarisHeight=") + SettingsNumberText(settings.height) + crLf +
         QStringLiteral("VelmarisWidth=") + SettingsNumberText(settings.width) + crLf;
+    // A file without timing stays the eight lines it has always been.
+    if (settings.showTiming) {
+        return (text + QStringLiteral("ShowTiming=-1") + crLf).toLatin1();
+    }
     return text.toLatin1();
 }
 

@@ -17,6 +17,7 @@ struct WindowSettings {
     float left = 0;
     float height = 6540;
     float width = 8805;
+    bool showTiming = false;  // More > Show Timing; written to the file only when on
 
     friend bool operator==(const WindowSettings&, const WindowSettings&) = default;
 };

@@ -38,6 +38,9 @@ void Program::ReadOptions() {
 void Program::LoadSettings() {
     ReadOptions();
     windowSettings_ = ReadWindowSettings(services_.appFolder);
+    if (!timingChosen_) {
+        showTiming_ = windowSettings_.showTiming;
+    }
     dateOrder_ = services_.regional.DateOrder();
     timeOrder_ = services_.regional.TimeOrder();
     locale_ = services_.regional.Locale();
@@ -45,14 +48,17 @@ void Program::LoadSettings() {
 
 void Program::ReReadOptions() {
     ReadOptions();
+    timing_.reset();  // the orb may have changed
 }
 
 void Program::ComputeFirstReport() {
     buffer_.Reset();
+    timing_.reset();
 
     NatalLoad natal = LoadNatalDateTime(optionValues_);
     natal_ = natal.natal;
     const float clockZone = ClockZone(optionValues_, natal.problems);
+    clockZone_ = clockZone;
     if (!natal.problems.isEmpty()) {
         services_.messages.Show(natal.problems.join(QLatin1Char('\n')), kOptionsUnreadableTitle,
                                 platform::MessageStyle::Exclamation);
@@ -85,10 +91,23 @@ void Program::ComputeFirstReport() {
 
 void Program::WritePage() {
     buffer_.ClearDataBuffer();
-    const ReportSettings settings{services_.appFolder, optionValues_[1], dateOrder_, locale_,
-                                  present_.moment.time()};
+    if (showTiming_ && report_.natalComputed && !timing_) {
+        timing_.emplace(report_.natalPositions, static_cast<double>(optionValues_[1]),
+                        TimingStyle{dateOrder_, clockZone_, locale_}, services_.longitude);
+    }
+    const ReportSettings settings{services_.appFolder,
+                                  optionValues_[1],
+                                  dateOrder_,
+                                  locale_,
+                                  present_.moment.time(),
+                                  showTiming_ && timing_ ? &*timing_ : nullptr};
     WriteReport(report_, settings, buffer_, services_.messages, services_.positions);
     buffer_.ShowDataBuffer(services_.textArea);
+}
+
+void Program::RewritePage() {
+    report_.nextReportDay = report_.nextReportDay - 1;
+    WritePage();
 }
 
 void Program::Forward() {

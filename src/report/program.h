@@ -9,7 +9,9 @@
 #include "platform/regional_settings.h"
 #include "platform/text_area.h"
 #include "positions/positions.h"
+#include "report/page_timing.h"
 #include "report/report_writer.h"
+#include "transits/positions_adapter.h"
 
 #include <QLocale>
 #include <QString>
@@ -25,6 +27,8 @@ struct ProgramServices {
     platform::TextArea& textArea;
     QString appFolder;                                   // holds every data file
     PositionSource positions = ephem::ComputePositions;  // fixed positions in tests
+    // One body's longitude, for the timing of the aspects.
+    transits::LongitudeFunction longitude = transits::PositionsLongitude();
 };
 
 inline const QString kOptionsUnreadableTitle = QStringLiteral("Warning!");
@@ -62,6 +66,15 @@ class Program {
     bool ShowDataBuffer() { return buffer_.ShowDataBuffer(services_.textArea); }
     // Reads the options file again after the options editor has written it.
     void ReReadOptions();
+    // More > Show Timing: whether a timing line follows each aspect line of the pages to come.
+    // The settings file's value is the start-up state unless this was called before.
+    void SetShowTiming(bool on) {
+        showTiming_ = on;
+        timingChosen_ = true;
+    }
+    [[nodiscard]] bool ShowTiming() const { return showTiming_; }
+    // The page of the day last reported, written again as a new page.
+    void RewritePage();
     // Writes the settings file; on failure says so in a message and returns false.
     bool SaveWindowSettings(const WindowSettings& settings);
 
@@ -105,6 +118,10 @@ class Program {
     MomentFields natal_;
     PresentMoment present_;
     ReportState report_;
+    float clockZone_ = 0;  // option value 9 as start-up accepted it
+    bool showTiming_ = false;
+    bool timingChosen_ = false;  // SetShowTiming was called: the settings file does not decide
+    std::optional<PageTiming> timing_;  // made at the first page with timing after start-up
 };
 
 }  // namespace velmaris::domain

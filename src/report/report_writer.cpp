@@ -144,6 +144,14 @@ void WriteReport(ReportState& state, const ReportSettings& settings, DataBuffer&
                     QStringLiteral(" degree) - ") +
                     Latin1(PlanetNames[static_cast<std::size_t>(t)]) + QStringLiteral(" at ") +
                     FormatLongitude(state.skyPositions[static_cast<std::size_t>(t)]));
+                if (settings.timing != nullptr) {
+                    const std::optional<QString> timing = settings.timing->LineFor(
+                        static_cast<ephem::Body>(t), aspect.index, static_cast<ephem::Body>(n),
+                        state.nextReportDay, state.dayFraction);
+                    if (timing) {
+                        buffer.AppendBufferLine(*timing);
+                    }
+                }
                 anyAspect = true;
                 for (const QString& line : *paragraph) {
                     // A full buffer would refuse every further line of the paragraph too, each

@@ -3,6 +3,7 @@
 #include "buffer/data_buffer.h"
 #include "platform/message_boxes.h"
 #include "positions/positions.h"
+#include "report/page_timing.h"
 
 #include <QLocale>
 #include <QString>
@@ -46,11 +47,12 @@ struct ReportState {
 
 // Settings WriteReport reads but never changes.
 struct ReportSettings {
-    QString appFolder;   // holds the interpretation files
-    float orbDeg = 0;    // option value 1
-    int dateOrder = 0;   // order of the parts of dateText
-    QLocale locale;      // weekday and month names of the date line
-    QTime presentClock;  // the start-up clock time, printed on every date line
+    QString appFolder;             // holds the interpretation files
+    float orbDeg = 0;              // option value 1
+    int dateOrder = 0;             // order of the parts of dateText
+    QLocale locale;                // weekday and month names of the date line
+    QTime presentClock;            // the start-up clock time, printed on every date line
+    PageTiming* timing = nullptr;  // when set, a timing line follows each aspect line
 };
 
 // Writes the page of the day state.nextReportDay into the buffer and advances that day by one.

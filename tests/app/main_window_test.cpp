@@ -24,7 +24,8 @@ const char* const kWantMenus =
     ">mnuFontsBold|&Bold|F9; >mnuFontsItalic|I&talic|F11; "
     "mnuClearBuffer|&Clear all data; mnuPrint|&Print page; mnuPrintData|Print &data; "
     "mnuMore|&More; >mnuMoreZForward|&Forward|F2; >mnuMoreBackward|&Backward|F3; "
-    ">mnuMoreNewDate|&New Date|F4; >mnuSplitPictures|-; >mnuMoreChartWheel|Chart &Wheel; "
+    ">mnuMoreNewDate|&New Date|F4; >mnuSplitTiming|-; >mnuMoreShowTiming|Show Ti&ming; "
+    ">mnuSplitPictures|-; >mnuMoreChartWheel|Chart &Wheel; "
     ">mnuMoreTimeline|&Timeline; "
     "mnuOptions|&Options; "
     "mnuHelp|&Help; >mnuMainMenuHelp|&VELMARIS Window; >mnuHelpOptions|&Options Window; "
@@ -32,7 +33,7 @@ const char* const kWantMenus =
     ">mnuHelpInterpretations|&Interpretations; >mnuSplit5|-; >mnuHelpHints|&Hints; "
     ">mnuHelpRevisions|&Revision history; >mnuPhilosophyHelp|&Philosophy; "
     ">mnuHelpLicense|&License Agreement; >mnuHelpUpgrades|&Upgrades; >mnuSplit9|-; "
-    ">mnuHelpAbout|&About; >mnuHelpFolder|Program &Folder";
+    ">mnuHelpAbout|&About; >mnuHelpFolder|Program &Folder; >mnuHelpAccuracy|A&ccuracy";
 
 TEST(MainWindowMenus, NamesCaptionsShortcutsAndOrder) {
     AppRig rig;
@@ -185,6 +186,45 @@ TEST(MainWindowExit, ExitOrClosingTheWindowWritesTheSettingsFile) {
         EXPECT_EQ(read.width, 9600.0F);
         EXPECT_EQ(read.height, 7200.0F);
     }
+}
+
+}  // namespace
+}  // namespace velmaris::testing
+
+namespace velmaris::testing {
+namespace {
+
+// Show Timing writes the day on screen again with a timing line under each aspect line, is
+// kept in the settings file at exit and is checked again at the next start.
+TEST(MainWindowTiming, ShowTimingRewritesTheDayAndIsKept) {
+    const auto timingLines = [](const QString& page) {
+        return page.count(QStringLiteral("\n        applying, ")) +
+               page.count(QStringLiteral("\n        separating, "));
+    };
+    DataFolder kept;
+    {
+        StartedApp rig;
+        QAction* item = rig.Action("mnuMoreShowTiming");
+        EXPECT_FALSE(item->isChecked());
+        const QString before = rig.ShownPage();
+        const int aspects = static_cast<int>(before.count(QStringLiteral(" degree) - ")));
+        ASSERT_GT(aspects, 0);
+        EXPECT_EQ(timingLines(before), 0);
+        item->trigger();
+        EXPECT_TRUE(item->isChecked());
+        EXPECT_EQ(rig.DateLine(), before.split(QLatin1Char('\n')).value(3));
+        EXPECT_EQ(timingLines(rig.ShownPage()), aspects);
+        rig.Action("mnuFileExit")->trigger();
+        EXPECT_TRUE(rig.folder.Read(QStringLiteral("VELMARIS.INI")).endsWith("ShowTiming=-1\r\n"));
+        kept.Write(QStringLiteral("VELMARIS.INI"), rig.folder.Read(QStringLiteral("VELMARIS.INI")));
+    }
+    AppRig rig;
+    rig.folder.Write(QStringLiteral("VELMARIS.INI"), kept.Read(QStringLiteral("VELMARIS.INI")));
+    rig.window->StartUp();
+    EXPECT_TRUE(rig.Action("mnuMoreShowTiming")->isChecked());
+    EXPECT_GT(timingLines(rig.ShownPage()), 0);
+    rig.Action("mnuMoreShowTiming")->trigger();
+    EXPECT_EQ(timingLines(rig.ShownPage()), 0);
 }
 
 }  // namespace

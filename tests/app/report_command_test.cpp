@@ -1,5 +1,7 @@
 #include "app/report_command.h"
 #include "app_fixture.h"
+#include "report/page_timing.h"
+#include "support/golden.h"
 
 #include <gtest/gtest.h>
 
@@ -60,6 +62,24 @@ TEST(ReportCommand, PagesOfTheDayAsTheWindowShowsThem) {
     }
 }
 
+// With --timing each aspect line is followed by its timing line; without it the page is the
+// same page without those lines, byte for byte.
+TEST(ReportCommand, TimingLinesFollowTheAspectLines) {
+    DataFolder folder;
+    CopyDataFiles(folder);
+    const ReportRun timed = RunReportIn(folder, {"2026-12-06", "--timing"});
+    EXPECT_EQ(timed.status, app::kReportOk) << timed.err.toStdString();
+    ExpectGolden(timed.out.toUtf8(), QStringLiteral("report/timing-2026-12-06.txt"));
+
+    QStringList withoutTiming = timed.out.split(QLatin1Char('\n'));
+    // A timing line is the only one indented by exactly kTimingIndent.
+    withoutTiming.removeIf([](const QString& line) {
+        return line.startsWith(domain::kTimingIndent) &&
+               !line.at(domain::kTimingIndent.size()).isSpace();
+    });
+    EXPECT_EQ(RunReportIn(folder, {"2026-12-06"}).out, withoutTiming.join(QLatin1Char('\n')));
+}
+
 TEST(ReportCommand, ArgumentsItDoesNotUnderstandAndRefusedDates) {
     const std::pair<QStringList, int> cases[] = {
         {{"04/12/2026"}, app::kReportUsage},  {{"2026-12"}, app::kReportUsage},
@@ -76,7 +96,8 @@ TEST(ReportCommand, ArgumentsItDoesNotUnderstandAndRefusedDates) {
         EXPECT_EQ(run.status, status);
         EXPECT_EQ(run.out, QString());
         if (status == app::kReportUsage) {
-            EXPECT_EQ(run.err, QStringLiteral("Usage: velmaris --report [YYYY-MM-DD]\n"));
+            EXPECT_EQ(run.err,
+                      QStringLiteral("Usage: velmaris --report [YYYY-MM-DD] [--timing]\n"));
         } else {
             EXPECT_TRUE(run.err.startsWith(QStringLiteral("Warning! "))) << run.err.toStdString();
         }

@@ -28,6 +28,7 @@ TEST(ReadWindowSettings, AcceptanceRules) {
         {"fontsize=10\r\nFONTBOLD=-1\r\n", defaults},               // other letter case ignored
         {"FontSize= 1E999\r\nVelmarisWidth= 1E300\r\n", defaults},  // not finite, not a float
         {"FontBold\r\n", defaults},                                 // no equals sign
+        {"ShowTiming=-1\r\n", {9.25, 0, 0, 0, 0, 6540, 8805, true}},
         // the rectangle in any line order, LF line ends
         {"VelmarisWidth= 7000.5\nVelmarisLeft= 1200\nVelmarisTop=-120\nVelmarisHeight= 5000\n",
          {9.25, 0, 0, -120, 1200, 5000, 7000.5F}},
@@ -51,6 +52,9 @@ TEST(WindowSettingsText, ExactLayoutAndNumbers) {
               "VelmarisLeft= 1200\r\n"
               "VelmarisHeight= 6540\r\n"
               "VelmarisWidth= 8805\r\n");
+    // Timing, when on, is one more line after the eight.
+    EXPECT_TRUE(WindowSettingsText({9.25, 0, 0, 0, 0, 6540, 8805, true})
+                    .endsWith("VelmarisWidth= 8805\r\nShowTiming=-1\r\n"));
     // A blank before a number that is not negative; the shortest digits that read back.
     const std::pair<double, const char*> numbers[] = {
         {9.25, " 9.25"}, {0, " 0"}, {-0.0, " 0"}, {-1, "-1"}, {0.1, " 0.1"}, {1e20, " 1e+20"}};
