@@ -7,6 +7,7 @@
 
 #include "app/about_window.h"
 #include "app/caption.h"
+#include "app/listing_window.h"
 #include "app/new_date_dialog.h"
 #include "app/options_window.h"
 #include "app/picture_windows.h"
@@ -18,6 +19,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateEdit>
 #include <QDir>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -131,6 +133,9 @@ void MainWindow::createActions() {
     connect(addItem(more, "mnuMoreNewDate", QStringLiteral("&New Date"), Qt::Key_F4),
             &QAction::triggered, this, &MainWindow::newDate);
     separator(more, "mnuSplitTiming");
+    connect(addItem(more, "mnuMoreTransitListing", QStringLiteral("Transit &Listing"),
+                    (Qt::CTRL | Qt::Key_L).toCombined()),
+            &QAction::triggered, this, &MainWindow::showTransitListing);
     mnuMoreShowTiming_ = addItem(more, "mnuMoreShowTiming", QStringLiteral("Show Ti&ming"), 0);
     mnuMoreShowTiming_->setCheckable(true);
     connect(mnuMoreShowTiming_, &QAction::triggered, this, &MainWindow::toggleTiming);
@@ -429,6 +434,25 @@ void MainWindow::showTimeline() {
     timeline_->show();
     timeline_->raise();
     timeline_->activateWindow();
+}
+
+void MainWindow::showTransitListing() {
+    if (listing_.isNull()) {
+        platform::BusyPointer busy;
+        pictureServices();  // makes the file dialog
+        const auto choose = [this](const QString& proposedName, const QString& filter,
+                                   const QString& suffix) {
+            return pictureDialog_->GetSaveFileName(
+                {services_.program.AppFolder(), proposedName, filter, suffix});
+        };
+        listing_ = new TransitListingWindow(
+            {services_.program, services_.messages, services_.clock, choose}, this);
+        listing_->ListPeriod(listing_->findChild<QDateEdit*>(QStringLiteral("txtFrom"))->date(),
+                             listing_->findChild<QDateEdit*>(QStringLiteral("txtTo"))->date());
+    }
+    listing_->show();
+    listing_->raise();
+    listing_->activateWindow();
 }
 
 void MainWindow::refreshPictures() {

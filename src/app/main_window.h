@@ -32,6 +32,7 @@ class AboutWindow;
 class ChartWheelWindow;
 class OptionsWindow;
 class TimelineWindow;
+class TransitListingWindow;
 struct PictureWindowServices;
 class PrintReviewWindow;
 
@@ -94,6 +95,7 @@ class MainWindow : public QMainWindow {
     void clearAllData();
     void forward();
     void toggleTiming();
+    void showTransitListing();
     void backward();
     void newDate();
     void editOptions();
@@ -121,6 +123,7 @@ class MainWindow : public QMainWindow {
     QPointer<PrintReviewWindow> printReview_;
     QPointer<ChartWheelWindow> wheel_;
     QPointer<TimelineWindow> timeline_;
+    QPointer<TransitListingWindow> listing_;
     std::unique_ptr<platform::QtFileDialog> pictureDialog_;
     std::unique_ptr<platform::QtPrinter> picturePrinter_;
     std::unique_ptr<platform::QtFileDialog> fileDialog_;
