@@ -84,6 +84,8 @@ TransitListingWindow::TransitListingWindow(ListingWindowServices services, QWidg
          {std::pair{QStringLiteral("&From"), from_}, std::pair{QStringLiteral("&To"), to_}}) {
         auto* label = new QLabel(caption, this);
         label->setBuddy(edit);
+        label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+        label->setMinimumWidth(label->sizeHint().width() + 4);
         period->addWidget(label);
         period->addWidget(edit);
     }

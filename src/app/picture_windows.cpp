@@ -6,6 +6,7 @@
 #include "platform/qt/busy_pointer.h"
 #include "report/interpretation_file.h"
 #include "report/name_tables.h"
+#include "report/timing_precision.h"
 
 #include <QDateEdit>
 #include <QDir>
@@ -206,6 +207,8 @@ TimelineWindow::TimelineWindow(PictureWindowServices services, QWidget* parent)
          {std::pair{QStringLiteral("&From"), from_}, std::pair{QStringLiteral("&To"), to_}}) {
         auto* label = new QLabel(caption, this);
         label->setBuddy(edit);
+        label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+        label->setMinimumWidth(label->sizeHint().width() + 4);
         period->addWidget(label);
         period->addWidget(edit);
     }
@@ -266,9 +269,16 @@ void TimelineWindow::SelectAt(QPointF picturePoint) {
     if (window.hits.empty()) {
         text += QStringLiteral(", not exact (it stations short of it)");
     }
+    // The time of day only for a body whose timing is good to the minute.
+    const bool toTheMinute =
+        domain::PrecisionOf(static_cast<ephem::Body>(BodyOfName(row.transit))).uncertaintyMinutes <
+        domain::kLargestUncertaintyForTimeMinutes;
     for (const pictures::TimelineHit& exact : window.hits) {
-        text += QStringLiteral(", exact %1 %2 UT")
-                    .arg(day(exact.moment), exact.moment.toString(QStringLiteral("HH:mm")));
+        text += QStringLiteral(", exact ") + day(exact.moment);
+        if (toTheMinute) {
+            text += QLatin1Char(' ') + exact.moment.toString(QStringLiteral("HH:mm")) +
+                    QStringLiteral(" UT");
+        }
         if (exact.passes > 1) {
             text += QStringLiteral(" (pass %1 of %2)").arg(exact.pass).arg(exact.passes);
         }

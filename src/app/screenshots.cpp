@@ -56,7 +56,8 @@ bool SaveScreenshots(MainWindow& window, const MainWindowServices& services,
     // The picture windows through their menu items, as a user opens them.
     for (const auto& [item, name, file] :
          {std::tuple{"mnuMoreChartWheel", "frmChartWheel", "chart-wheel.png"},
-          std::tuple{"mnuMoreTimeline", "frmTimeline", "timeline.png"}}) {
+          std::tuple{"mnuMoreTimeline", "frmTimeline", "timeline.png"},
+          std::tuple{"mnuMoreTransitListing", "frmTransitListing", "transit-listing.png"}}) {
         auto* action = window.findChild<QAction*>(QLatin1String(item));
         if (action == nullptr) {
             return false;
