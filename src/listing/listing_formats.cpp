@@ -1,5 +1,7 @@
 #include "listing/listing_formats.h"
 
+#include "report/timing_precision.h"
+
 #include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -145,6 +147,14 @@ QString ClockText(double julianDate, const ClockSettings& clock) {
                .arg(minuteOfDay % 60, 2, 10, QLatin1Char('0'));
 }
 
+QString ShownMomentText(double julianDate, ephem::Body body, const ClockSettings& clock) {
+    const QString withTime = ClockText(julianDate, clock);
+    if (PrecisionOf(body).uncertaintyMinutes < kLargestUncertaintyForTimeMinutes) {
+        return withTime;
+    }
+    return withTime.section(QLatin1Char(' '), 0, 0);
+}
+
 QByteArray FormatText(const std::vector<TransitWindow>& windows, const ClockSettings& clock) {
     const QString pattern = QStringLiteral("%1 %2 %3 %4 %5 %6 %7");
     auto line = [&](const QStringList& f) {
@@ -167,16 +177,16 @@ QByteArray FormatText(const std::vector<TransitWindow>& windows, const ClockSett
         QString exact;
         QString pass;
         if (row.hit < 0) {
-            exact = ClockText(window.closestJulianDate, clock);
+            exact = ShownMomentText(window.closestJulianDate, window.transit, clock);
             pass = QStringLiteral("not exact");
         } else {
             const transits::ExactHit& hit = window.hits[static_cast<std::size_t>(row.hit)];
-            exact = ClockText(hit.julianDate, clock);
+            exact = ShownMomentText(hit.julianDate, window.transit, clock);
             pass = PassText(hit);
         }
-        out +=
-            line({TransitName(window), AspectNameOf(window), NatalName(window),
-                  ClockText(window.enters, clock), exact, pass, ClockText(window.leaves, clock)});
+        out += line({TransitName(window), AspectNameOf(window), NatalName(window),
+                     ShownMomentText(window.enters, window.transit, clock), exact, pass,
+                     ShownMomentText(window.leaves, window.transit, clock)});
     }
     return out;
 }

@@ -49,8 +49,12 @@ struct ClockSettings {
     float clockZone = 0;  // option value 9: hours added to the clock's time to give UT
 };
 [[nodiscard]] QString ClockText(double julianDate, const ClockSettings& clock);
+// ClockText for a body whose timing is good to the minute, the date alone for any other.
+[[nodiscard]] QString ShownMomentText(double julianDate, ephem::Body body,
+                                      const ClockSettings& clock);
 
-// The plain-text listing in columns: transit, aspect, natal, enters, exact, pass, leaves.
+// The plain-text listing in columns: transit, aspect, natal, enters, exact, pass, leaves; the
+// moments as ShownMomentText gives them.
 [[nodiscard]] QByteArray FormatText(const std::vector<transits::TransitWindow>& windows,
                                     const ClockSettings& clock);
 

@@ -2,7 +2,6 @@
 
 #include "calendar/calendar.h"
 #include "listing/listing_formats.h"
-#include "report/timing_precision.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,14 +30,6 @@ bool Before(const transits::TransitWindow& a, const transits::TransitWindow& b) 
         return a.aspectIndex < b.aspectIndex;
     }
     return a.natal < b.natal;
-}
-
-QString MomentText(double julianDate, ephem::Body body, int dateOrder, float clockZone) {
-    const QString withTime = ClockText(julianDate, {dateOrder, clockZone});
-    if (PrecisionOf(body).uncertaintyMinutes < kLargestUncertaintyForTimeMinutes) {
-        return withTime;
-    }
-    return withTime.section(QLatin1Char(' '), 0, 0);
 }
 
 }  // namespace
@@ -86,7 +77,7 @@ std::vector<ListingTableRow> ListingTable(const std::vector<transits::TransitWin
     for (const ListingRow& row : ListingRows(windows)) {
         const transits::TransitWindow& window = windows[row.window];
         const auto moment = [&](double julianDate) {
-            return MomentText(julianDate, window.transit, dateOrder, clockZone);
+            return ShownMomentText(julianDate, window.transit, {dateOrder, clockZone});
         };
         ListingTableRow cells;
         cells.window = row.window;
