@@ -16,4 +16,16 @@ void BM_ComputePositions(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputePositions);
 
+// One body, as the transit search asks for it: range(0) is the body.
+void BM_ComputeLongitude(benchmark::State& state) {
+    const auto body = static_cast<velmaris::ephem::Body>(state.range(0));
+    double dayNumber = 2451545;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(velmaris::ephem::ComputeLongitude(
+            velmaris::ephem::MakeChartMoment(dayNumber, 0.37), body));
+        dayNumber += 1;
+    }
+}
+BENCHMARK(BM_ComputeLongitude)->DenseRange(1, 10);
+
 }  // namespace

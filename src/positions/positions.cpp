@@ -18,11 +18,48 @@ double PlutoDrift(double dayNumber) noexcept {
     return (dayNumber - 2433283) * 1.33 / 36525;
 }
 
-void Store(SkyPositions& positions, Body body, double longitudeDeg) {
+double Checked(double longitudeDeg) {
     if (!std::isfinite(longitudeDeg)) {
         throw EphemerisError("the position of a body is not a finite number for this date");
     }
-    At(positions, body) = longitudeDeg;
+    return longitudeDeg;
+}
+
+// Each body the way both the whole sky and the single body compute it, so that the two give
+// the same longitude to the last bit.
+
+// Mercury to Mars, against the J2000 Earth.
+double InnerLongitude(Body body, const Centuries2000& t2000, const HelioPosition& earthJ2000) {
+    const HelioPosition helio = SolveOrbit(planets::EvaluateInnerElements(body, t2000));
+    return Checked(NormalizeDegrees(HelioToGeocentric(helio, earthJ2000)));
+}
+
+// Jupiter to Neptune, against the 1900 Earth.
+double OuterLongitude(Body body, const Centuries1900& t1900, const HelioPosition& earth1900) {
+    const planets::OuterElements outer = planets::EvaluateOuterElements(body, t1900);
+    const HelioPosition helio = SolveOrbit(outer.elements);
+    double longitude = NormalizeDegrees(HelioToGeocentric(helio, earth1900));
+    if (body == Body::Uranus || body == Body::Neptune) {
+        longitude = longitude + outer.longitudeCorrectionDeg;
+    }
+    return Checked(NormalizeDegrees(longitude));
+}
+
+double PlutoLongitude(double dayNumber, const Centuries1900& t1900,
+                      const HelioPosition& earth1900) {
+    const planets::PlutoHelio pluto = planets::PlutoSeries(t1900);
+    const HelioPosition plutoHelio{pluto.longitudeDeg, pluto.latitudeDeg, pluto.radiusAu * KmPerAU};
+    double plutoLongitude = NormalizeDegrees(HelioToGeocentric(plutoHelio, earth1900));
+    plutoLongitude = plutoLongitude + PlutoDrift(dayNumber);
+    return Checked(NormalizeDegrees(plutoLongitude));
+}
+
+HelioPosition EarthJ2000(const Centuries2000& t2000) {
+    return SolveOrbit(planets::EvaluateInnerElements(planets::kEarthOrbit, t2000));
+}
+
+HelioPosition Earth1900(const Centuries1900& t1900) {
+    return SolveOrbit(planets::EvaluateOuterElements(planets::kEarthOrbit, t1900).elements);
 }
 
 }  // namespace
@@ -33,40 +70,50 @@ SkyPositions ComputePositions(const ChartMoment& moment) {
     const double dayFraction = moment.dayFraction;
     const Centuries2000 t2000 = T2000(dayNumber, dayFraction);
 
-    Store(positions, Body::Sun,
-          NormalizeDegrees(SunLongitude(Centuries1900{moment.julianCenturies})));
-    Store(positions, Body::Moon,
-          NormalizeDegrees(MoonLongitude(Centuries1900{moment.julianCenturies})));
+    At(positions, Body::Sun) =
+        Checked(NormalizeDegrees(SunLongitude(Centuries1900{moment.julianCenturies})));
+    At(positions, Body::Moon) =
+        Checked(NormalizeDegrees(MoonLongitude(Centuries1900{moment.julianCenturies})));
 
     // Pass A: Mercury to Mars against the J2000 Earth.
-    const HelioPosition earthJ2000 =
-        SolveOrbit(planets::EvaluateInnerElements(planets::kEarthOrbit, t2000));
+    const HelioPosition earthJ2000 = EarthJ2000(t2000);
     for (const Body body : {Body::Mercury, Body::Venus, Body::Mars}) {
-        const HelioPosition helio = SolveOrbit(planets::EvaluateInnerElements(body, t2000));
-        Store(positions, body, NormalizeDegrees(HelioToGeocentric(helio, earthJ2000)));
+        At(positions, body) = InnerLongitude(body, t2000, earthJ2000);
     }
 
     // Pass B: Jupiter to Pluto against the 1900 Earth.
     const Centuries1900 t1900 = T1900(dayNumber, dayFraction);
-    const HelioPosition earth1900 =
-        SolveOrbit(planets::EvaluateOuterElements(planets::kEarthOrbit, t1900).elements);
+    const HelioPosition earth1900 = Earth1900(t1900);
     for (const Body body : {Body::Jupiter, Body::Saturn, Body::Uranus, Body::Neptune}) {
-        const planets::OuterElements outer = planets::EvaluateOuterElements(body, t1900);
-        const HelioPosition helio = SolveOrbit(outer.elements);
-        double longitude = NormalizeDegrees(HelioToGeocentric(helio, earth1900));
-        if (body == Body::Uranus || body == Body::Neptune) {
-            longitude = longitude + outer.longitudeCorrectionDeg;
-        }
-        Store(positions, body, NormalizeDegrees(longitude));
+        At(positions, body) = OuterLongitude(body, t1900, earth1900);
     }
-
-    const planets::PlutoHelio pluto = planets::PlutoSeries(t1900);
-    const HelioPosition plutoHelio{pluto.longitudeDeg, pluto.latitudeDeg, pluto.radiusAu * KmPerAU};
-    double plutoLongitude = NormalizeDegrees(HelioToGeocentric(plutoHelio, earth1900));
-    plutoLongitude = plutoLongitude + PlutoDrift(dayNumber);
-    Store(positions, Body::Pluto, NormalizeDegrees(plutoLongitude));
-
+    At(positions, Body::Pluto) = PlutoLongitude(dayNumber, t1900, earth1900);
     return positions;
+}
+
+double ComputeLongitude(const ChartMoment& moment, Body body) {
+    const double dayNumber = moment.dayNumber;
+    const double dayFraction = moment.dayFraction;
+    switch (body) {
+        case Body::Sun:
+            return Checked(NormalizeDegrees(SunLongitude(Centuries1900{moment.julianCenturies})));
+        case Body::Moon:
+            return Checked(NormalizeDegrees(MoonLongitude(Centuries1900{moment.julianCenturies})));
+        case Body::Mercury:
+        case Body::Venus:
+        case Body::Mars: {
+            const Centuries2000 t2000 = T2000(dayNumber, dayFraction);
+            return InnerLongitude(body, t2000, EarthJ2000(t2000));
+        }
+        case Body::Pluto: {
+            const Centuries1900 t1900 = T1900(dayNumber, dayFraction);
+            return PlutoLongitude(dayNumber, t1900, Earth1900(t1900));
+        }
+        default: {
+            const Centuries1900 t1900 = T1900(dayNumber, dayFraction);
+            return OuterLongitude(body, t1900, Earth1900(t1900));
+        }
+    }
 }
 
 }  // namespace velmaris::ephem

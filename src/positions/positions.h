@@ -16,4 +16,9 @@ namespace velmaris::ephem {
 //          leaves [0, 1), or Kepler's equation does not converge.
 [[nodiscard]] SkyPositions ComputePositions(const ChartMoment& moment);
 
+// The longitude of one body, the very value ComputePositions gives it, without computing the
+// others: what a search along one body's track needs.
+// Throws:  as ComputePositions, for this body's computation.
+[[nodiscard]] double ComputeLongitude(const ChartMoment& moment, Body body);
+
 }  // namespace velmaris::ephem

@@ -140,14 +140,17 @@ PageTiming::PageTiming(const ephem::SkyPositions& natal, double orbDeg, TimingSt
 std::optional<QString> PageTiming::LineFor(ephem::Body transit, int aspectIndex, ephem::Body natal,
                                            double dayNumber, double dayFraction) {
     const double julianDate = dayNumber + dayFraction - 0.5;
-    if (julianDate != windowsAt_) {
+    if (!(searchedFrom_ <= julianDate && julianDate <= searchedTo_)) {
+        // Every window that overlaps the span searched is found whole, so each page of a day
+        // inside it finds its windows there: stepping day by day searches once a year.
         transits::TransitQuery query;
         query.natal = natal_;
         query.orbDeg = orbDeg_;
-        query.fromJulianDate = julianDate;
-        query.toJulianDate = julianDate;
+        query.fromJulianDate = julianDate - kSearchBeforeDays;
+        query.toJulianDate = julianDate + kSearchAfterDays;
         windows_ = transits::FindTransitWindows(query, longitude_);
-        windowsAt_ = julianDate;
+        searchedFrom_ = query.fromJulianDate;
+        searchedTo_ = query.toJulianDate;
     }
     for (const transits::TransitWindow& window : windows_) {
         if (window.transit == transit && window.natal == natal &&

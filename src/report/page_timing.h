@@ -33,8 +33,8 @@ struct TimingStyle {
                                  const transits::MomentDelta& now, double orbDeg,
                                  const TimingStyle& style);
 
-// The timing of every aspect on a page of one day: the windows that hold the page's moment are
-// found once, and each aspect line asks for its own.
+// The timing of every aspect on the pages: the windows of a year around the first page asked
+// for are found once, and each aspect line of each page inside that year looks up its own.
 class PageTiming {
   public:
     PageTiming(const ephem::SkyPositions& natal, double orbDeg, TimingStyle style,
@@ -52,7 +52,11 @@ class PageTiming {
     double orbDeg_;
     TimingStyle style_;
     transits::LongitudeFunction longitude_;
-    double windowsAt_ = -1;  // the page moment the windows below are for
+    // The windows below are those of this span of Julian dates (none searched yet).
+    static constexpr double kSearchBeforeDays = 31;
+    static constexpr double kSearchAfterDays = 335;
+    double searchedFrom_ = 1;
+    double searchedTo_ = 0;
     std::vector<transits::TransitWindow> windows_;
 };
 

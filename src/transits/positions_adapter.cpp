@@ -9,15 +9,10 @@
 namespace velmaris::transits {
 
 double PositionsAdapter::operator()(ephem::Body body, double julianDate) {
-    if (!valid_ || julianDate != julianDate_) {
-        // The day number is the civil day whose noon-based number the moment falls in.
-        const double dayNumber = std::floor(julianDate + 0.5);
-        sky_ = ephem::ComputePositions(
-            ephem::MakeChartMoment(dayNumber, julianDate + 0.5 - dayNumber));
-        julianDate_ = julianDate;
-        valid_ = true;
-    }
-    return ephem::At(sky_, body);
+    // The day number is the civil day whose noon-based number the moment falls in.
+    const double dayNumber = std::floor(julianDate + 0.5);
+    return ephem::ComputeLongitude(ephem::MakeChartMoment(dayNumber, julianDate + 0.5 - dayNumber),
+                                   body);
 }
 
 LongitudeFunction PositionsLongitude() {

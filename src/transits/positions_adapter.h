@@ -14,17 +14,10 @@ namespace velmaris::transits {
 // Returns: degrees in [0, 360]
 using LongitudeFunction = std::function<double(ephem::Body, double)>;
 
-// The longitude of one body from the position driver, which computes all ten bodies at once.
-// The sky of the last moment asked for is kept, so asking for several bodies at one moment in
-// a row computes it once.
+// The longitude of one body from the position driver, computing that body alone.
 class PositionsAdapter {
   public:
     [[nodiscard]] double operator()(ephem::Body body, double julianDate);
-
-  private:
-    bool valid_ = false;
-    double julianDate_ = 0;
-    ephem::SkyPositions sky_{};
 };
 
 // A LongitudeFunction over a PositionsAdapter of its own.

@@ -82,6 +82,18 @@ TEST(ComputePositionsTest, EverySlotIsOneTurnFromYearMinus3000To5000) {
     }
 }
 
+// The one-body routine gives each body the very longitude of the whole sky, to the last bit.
+TEST(ComputeLongitudeTest, SameValueAsTheWholeSkyForEveryBody) {
+    for (double day = 2378497; day <= 2524594; day += 731.7) {
+        const ChartMoment moment = MakeChartMoment(std::floor(day), day - std::floor(day));
+        const SkyPositions sky = ComputePositions(moment);
+        for (int slot = 1; slot <= 10; ++slot) {
+            ASSERT_EQ(ComputeLongitude(moment, static_cast<Body>(slot)), sky[slot])
+                << BodyName(slot) << " at " << day;
+        }
+    }
+}
+
 TEST(ComputePositionsTest, J2000NoonUsesTheEpochElements) {
     const ChartMoment moment = MakeChartMoment(2451545, 0.5);
     EXPECT_EQ(moment.julianCenturies, 1.0);
