@@ -148,7 +148,7 @@ QString ClockText(double julianDate, const ClockSettings& clock) {
 }
 
 QString ShownMomentText(double julianDate, ephem::Body body, const ClockSettings& clock) {
-    const QString withTime = ClockText(julianDate, clock);
+    QString withTime = ClockText(julianDate, clock);
     if (PrecisionOf(body).uncertaintyMinutes < kLargestUncertaintyForTimeMinutes) {
         return withTime;
     }
