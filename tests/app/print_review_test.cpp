@@ -77,14 +77,14 @@ struct PrintRig : testing::AppRig {
             program->Buffer().AppendBufferLine(line);
         }
         ASSERT_TRUE(output.StagePage());
-        auto* window = new PrintReviewWindow(output);
-        window->LoadStagedText();
+        auto* review = new PrintReviewWindow(output);
+        review->LoadStagedText();
         if (!typed.isEmpty()) {
-            window->findChild<QPlainTextEdit*>(QStringLiteral("txtContent"))
+            review->findChild<QPlainTextEdit*>(QStringLiteral("txtContent"))
                 ->appendPlainText(typed);
         }
-        window->show();
-        window->findChild<QPushButton*>(QLatin1String(button))->click();
+        review->show();
+        review->findChild<QPushButton*>(QLatin1String(button))->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
