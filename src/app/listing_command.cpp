@@ -55,14 +55,6 @@ std::optional<ListingArguments> ParseArguments(const QStringList& arguments) {
     return parsed;
 }
 
-// Julian date (UT) of a moment on the computer's clock.
-double JulianDateOf(const QDateTime& clockTime, float clockZone) {
-    const QDate date = clockTime.date();
-    const double midnight =
-        domain::MidnightJulianDate(date.year(), date.month(), date.day(), clockZone);
-    return midnight + clockTime.time().msecsSinceStartOfDay() / 86'400'000.0;
-}
-
 }  // namespace
 
 int FindPeriodTransits(const QString& from, const QString& to,
@@ -105,7 +97,7 @@ int FindPeriodTransits(const QString& from, const QString& to,
     found.fromJulianDate = period.fromJulianDate;
     found.toJulianDate = period.toJulianDate;
     found.windows = transits::FindTransitWindows(query, found.longitude);
-    found.nowJulianDate = JulianDateOf(services.clock.Now(), found.clockZone);
+    found.nowJulianDate = domain::ClockJulianDate(services.clock.Now(), found.clockZone);
     return kListingOk;
 }
 

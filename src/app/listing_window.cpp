@@ -1,5 +1,6 @@
 #include "app/listing_window.h"
 
+#include "app/period_fields.h"
 #include "io/atomic_write.h"
 #include "listing/listing_formats.h"
 #include "listing/listing_period.h"
@@ -34,25 +35,6 @@ constexpr int kProgressSteps = 1000;
 const QString kCsvFilter = QStringLiteral("CSV table (*.csv)");
 const QString kIcsFilter = QStringLiteral("iCalendar file (*.ics)");
 
-// The date fields in the user's date order.
-QString DateFormatFor(int dateOrder) {
-    switch (dateOrder) {
-        case 1:
-            return QStringLiteral("dd/MM/yyyy");
-        case 2:
-            return QStringLiteral("yyyy/MM/dd");
-        default:
-            return QStringLiteral("MM/dd/yyyy");
-    }
-}
-
-// Julian date (UT) of a moment on the computer's clock.
-double JulianDateOf(const QDateTime& clockTime, float clockZone) {
-    const QDate date = clockTime.date();
-    return domain::MidnightJulianDate(date.year(), date.month(), date.day(), clockZone) +
-           clockTime.time().msecsSinceStartOfDay() / 86'400'000.0;
-}
-
 QStandardItem* Cell(const QString& text, const QVariant& sortBy) {
     auto* item = new QStandardItem(text);
     item->setData(sortBy, kSortRole);
@@ -68,29 +50,12 @@ TransitListingWindow::TransitListingWindow(ListingWindowServices services, QWidg
     setWindowTitle(kListingTitle);
     resize(900, 600);
 
-    from_ = new QDateEdit(this);
-    from_->setObjectName(QStringLiteral("txtFrom"));
-    to_ = new QDateEdit(this);
-    to_->setObjectName(QStringLiteral("txtTo"));
-    for (QDateEdit* edit : {from_, to_}) {
-        edit->setDisplayFormat(DateFormatFor(services_.program.DateOrder()));
-        edit->setCalendarPopup(true);
-        edit->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
-    }
     auto* list = new QPushButton(QStringLiteral("&List"), this);
     list->setObjectName(QStringLiteral("cmdList"));
     auto* period = new QHBoxLayout;
-    for (const auto& [caption, edit] :
-         {std::pair{QStringLiteral("&From"), from_}, std::pair{QStringLiteral("&To"), to_}}) {
-        auto* label = new QLabel(caption, this);
-        label->setBuddy(edit);
-        label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-        label->setMinimumWidth(label->sizeHint().width() + 4);
-        period->addWidget(label);
-        period->addWidget(edit);
-    }
-    period->addWidget(list);
-    period->addStretch(1);
+    const PeriodFields fields = AddPeriodFields(*period, this, services_.program.DateOrder(), list);
+    from_ = fields.from;
+    to_ = fields.to;
 
     model_ = new QStandardItemModel(0, 8, this);
     model_->setHorizontalHeaderLabels({QStringLiteral("Transit"), QStringLiteral("Aspect"),
@@ -153,23 +118,16 @@ bool TransitListingWindow::ListPeriod(const QDate& from, const QDate& to) {
     from_->setDate(from);
     to_->setDate(to);
     domain::Program& program = services_.program;
-    QStringList problems;
-    const float clockZone = domain::ClockZone(program.Options(), problems);
-    const float orb = program.Options()[1];
-    const domain::ListingPeriod period = domain::ParseListingPeriod(
-        from.toString(Qt::ISODate), to.toString(Qt::ISODate), clockZone, orb);
-    if (!period.accepted) {
-        services_.messages.Show(period.message, kListingTitle, platform::MessageStyle::Exclamation);
+    const domain::PeriodQuery asked =
+        domain::QueryForPeriod(from, to, program.Options(), program.NatalPositions());
+    if (!asked.period.accepted) {
+        services_.messages.Show(asked.period.message, kListingTitle,
+                                platform::MessageStyle::Exclamation);
         return false;
     }
-
-    transits::TransitQuery query;
-    query.natal = program.NatalPositions();
-    query.orbDeg = static_cast<double>(orb);
-    query.fromJulianDate = period.fromJulianDate;
-    query.toJulianDate = period.toJulianDate;
+    const float clockZone = asked.clockZone;
     const transits::LongitudeFunction longitude = transits::PositionsLongitude();
-    domain::ListingSearch search(query, longitude);
+    domain::ListingSearch search(asked.query, longitude);
     {
         // A year at a time; the progress window appears when the search takes a while.
         QProgressDialog progress(QStringLiteral("Finding the transits of the period..."),
@@ -262,8 +220,8 @@ bool TransitListingWindow::Export(const QString& path) {
         }
         QStringList problems;
         const float clockZone = domain::ClockZone(services_.program.Options(), problems);
-        bytes =
-            domain::FormatIcs(windows_, paragraphs, JulianDateOf(services_.clock.Now(), clockZone));
+        bytes = domain::FormatIcs(windows_, paragraphs,
+                                  domain::ClockJulianDate(services_.clock.Now(), clockZone));
     } else {
         services_.messages.Show(
             QStringLiteral("The listing could not be exported to %1: a listing is exported as "

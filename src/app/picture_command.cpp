@@ -103,27 +103,17 @@ pictures::WheelInput WheelOfPage(const domain::Program& program) {
 
 PeriodTimeline TimelineOfPeriod(const domain::Program& program, const QDate& from, const QDate& to,
                                 const QDateTime& now) {
-    QStringList problems;
-    const float clockZone = domain::ClockZone(program.Options(), problems);
-    const float orb = program.Options()[1];
-    const domain::ListingPeriod period = domain::ParseListingPeriod(
-        from.toString(Qt::ISODate), to.toString(Qt::ISODate), clockZone, orb);
-    if (!period.accepted) {
-        return {std::nullopt, period.message};
+    const domain::PeriodQuery asked =
+        domain::QueryForPeriod(from, to, program.Options(), program.NatalPositions());
+    if (!asked.period.accepted) {
+        return {std::nullopt, asked.period.message};
     }
-    transits::TransitQuery query;
-    query.natal = program.NatalPositions();
-    query.orbDeg = static_cast<double>(orb);
-    query.fromJulianDate = period.fromJulianDate;
-    query.toJulianDate = period.toJulianDate;
     const std::vector<transits::TransitWindow> windows =
-        transits::FindTransitWindows(query, transits::PositionsLongitude());
-    const double today = domain::MidnightJulianDate(now.date().year(), now.date().month(),
-                                                    now.date().day(), clockZone) +
-                         now.time().msecsSinceStartOfDay() / 86'400'000.0;
-    return {
-        pictures::TimelineFromWindows(windows, period.fromJulianDate, period.toJulianDate, today),
-        {}};
+        transits::FindTransitWindows(asked.query, transits::PositionsLongitude());
+    return {pictures::TimelineFromWindows(windows, asked.period.fromJulianDate,
+                                          asked.period.toJulianDate,
+                                          domain::ClockJulianDate(now, asked.clockZone)),
+            {}};
 }
 
 int RunWheel(const QStringList& arguments, const ListingCommandServices& services,

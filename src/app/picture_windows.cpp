@@ -1,5 +1,6 @@
 #include "app/picture_windows.h"
 
+#include "app/period_fields.h"
 #include "app/picture_command.h"
 #include "pictures/picture_export.h"
 #include "pictures/picture_inputs.h"
@@ -192,28 +193,11 @@ TimelineWindow::TimelineWindow(PictureWindowServices services, QWidget* parent)
 
     auto* period = new QHBoxLayout(Controls());
     period->setContentsMargins(0, 0, 0, 0);
-    from_ = new QDateEdit(this);
-    from_->setObjectName(QStringLiteral("txtFrom"));
-    to_ = new QDateEdit(this);
-    to_->setObjectName(QStringLiteral("txtTo"));
-    for (QDateEdit* edit : {from_, to_}) {
-        edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-        edit->setCalendarPopup(true);
-        edit->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
-    }
     auto* show = new QPushButton(QStringLiteral("S&how"), this);
     show->setObjectName(QStringLiteral("cmdShow"));
-    for (const auto& [caption, edit] :
-         {std::pair{QStringLiteral("&From"), from_}, std::pair{QStringLiteral("&To"), to_}}) {
-        auto* label = new QLabel(caption, this);
-        label->setBuddy(edit);
-        label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-        label->setMinimumWidth(label->sizeHint().width() + 4);
-        period->addWidget(label);
-        period->addWidget(edit);
-    }
-    period->addWidget(show);
-    period->addStretch(1);
+    const PeriodFields fields = AddPeriodFields(*period, this, services_.program.DateOrder(), show);
+    from_ = fields.from;
+    to_ = fields.to;
     connect(show, &QPushButton::clicked, this, [this] { ShowPeriod(from_->date(), to_->date()); });
     connect(view_, &PictureView::clicked, this, &TimelineWindow::SelectAt);
     connect(view_, &PictureView::doubleClicked, this, &TimelineWindow::MovePageTo);

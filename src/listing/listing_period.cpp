@@ -37,6 +37,26 @@ double MidnightJulianDate(int year, int month, int day, float clockZone) {
            static_cast<double>(clockZone) / 24;
 }
 
+double ClockJulianDate(const QDateTime& clockTime, float clockZone) {
+    const QDate date = clockTime.date();
+    return MidnightJulianDate(date.year(), date.month(), date.day(), clockZone) +
+           clockTime.time().msecsSinceStartOfDay() / 86'400'000.0;
+}
+
+PeriodQuery QueryForPeriod(const QDate& from, const QDate& to, const OptionValues& values,
+                           const ephem::SkyPositions& natal) {
+    PeriodQuery result;
+    QStringList problems;
+    result.clockZone = ClockZone(values, problems);
+    result.period = ParseListingPeriod(from.toString(Qt::ISODate), to.toString(Qt::ISODate),
+                                       result.clockZone, values[1]);
+    result.query.natal = natal;
+    result.query.orbDeg = static_cast<double>(values[1]);
+    result.query.fromJulianDate = result.period.fromJulianDate;
+    result.query.toJulianDate = result.period.toJulianDate;
+    return result;
+}
+
 ListingPeriod ParseListingPeriod(const QString& fromText, const QString& toText, float clockZone,
                                  float orbDeg) {
     QDate dates[2];

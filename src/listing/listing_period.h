@@ -1,5 +1,10 @@
 #pragma once
 
+#include "calendar/moment_fields.h"
+#include "transits/transit_search.h"
+
+#include <QDate>
+#include <QDateTime>
 #include <QString>
 
 namespace velmaris::domain {
@@ -27,5 +32,18 @@ inline constexpr int kLongestListingYears = 1000;
 
 // Julian date of a civil date's midnight on a clock in the given zone.
 [[nodiscard]] double MidnightJulianDate(int year, int month, int day, float clockZone);
+
+// Julian date (UT) of a moment read from the computer's clock, whose zone is option value 9.
+[[nodiscard]] double ClockJulianDate(const QDateTime& clockTime, float clockZone);
+
+// The search of a period for a chart, as the windows and the command line start it.
+struct PeriodQuery {
+    ListingPeriod period;          // period.accepted false: period.message says why
+    transits::TransitQuery query;  // the natal longitudes, the orb and the period
+    float clockZone = 0;           // option value 9 as ClockZone accepts it
+};
+[[nodiscard]] PeriodQuery QueryForPeriod(const QDate& from, const QDate& to,
+                                         const OptionValues& values,
+                                         const ephem::SkyPositions& natal);
 
 }  // namespace velmaris::domain

@@ -19,19 +19,6 @@ bool SameWindow(const transits::TransitWindow& a, const transits::TransitWindow&
            std::fabs(a.enters - b.enters) < kSameMomentDays;
 }
 
-bool Before(const transits::TransitWindow& a, const transits::TransitWindow& b) {
-    if (a.enters != b.enters) {
-        return a.enters < b.enters;
-    }
-    if (a.transit != b.transit) {
-        return a.transit < b.transit;
-    }
-    if (a.aspectIndex != b.aspectIndex) {
-        return a.aspectIndex < b.aspectIndex;
-    }
-    return a.natal < b.natal;
-}
-
 }  // namespace
 
 ListingSearch::ListingSearch(transits::TransitQuery query, transits::LongitudeFunction longitude,
@@ -56,7 +43,7 @@ bool ListingSearch::Step() {
             windows_.push_back(std::move(found));
         }
     }
-    std::sort(windows_.begin(), windows_.end(), Before);
+    std::sort(windows_.begin(), windows_.end(), transits::ListedBefore);
     searchedTo_ = piece.toJulianDate;
     done_ = searchedTo_ >= query_.toJulianDate;
     return !done_;

@@ -614,19 +614,21 @@ std::vector<TransitWindow> FindTransitWindows(const TransitQuery& query,
         track.Prepare();
         SearchBody(track.body(), track, targets, levels, query, out);
     }
-    std::sort(out.begin(), out.end(), [](const TransitWindow& a, const TransitWindow& b) {
-        if (a.enters != b.enters) {
-            return a.enters < b.enters;
-        }
-        if (a.transit != b.transit) {
-            return a.transit < b.transit;
-        }
-        if (a.aspectIndex != b.aspectIndex) {
-            return a.aspectIndex < b.aspectIndex;
-        }
-        return a.natal < b.natal;
-    });
+    std::sort(out.begin(), out.end(), ListedBefore);
     return out;
+}
+
+bool ListedBefore(const TransitWindow& a, const TransitWindow& b) {
+    if (a.enters != b.enters) {
+        return a.enters < b.enters;
+    }
+    if (a.transit != b.transit) {
+        return a.transit < b.transit;
+    }
+    if (a.aspectIndex != b.aspectIndex) {
+        return a.aspectIndex < b.aspectIndex;
+    }
+    return a.natal < b.natal;
 }
 
 MomentDelta DeltaAt(const TransitWindow& window, double julianDate,

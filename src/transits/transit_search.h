@@ -55,6 +55,10 @@ struct TransitQuery {
 [[nodiscard]] std::vector<TransitWindow> FindTransitWindows(const TransitQuery& query,
                                                             const LongitudeFunction& longitude);
 
+// The order of the windows found: by the moment they enter, then by transiting body, aspect
+// and natal point.
+[[nodiscard]] bool ListedBefore(const TransitWindow& a, const TransitWindow& b);
+
 // How far from exact a window's body is at one moment.
 struct MomentDelta {
     double deltaDeg = 0;    // longitude minus the window's target point, in (-180, 180]
