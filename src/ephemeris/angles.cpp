@@ -4,23 +4,19 @@
 
 namespace velmaris::ephem {
 
-double SinDeg(double xDeg) noexcept {
-    return std::sin(xDeg * PiValue / 180);
-}
-
-double CosDeg(double xDeg) noexcept {
-    return std::cos(xDeg * PiValue / 180);
-}
-
-double RadToDeg(double xRad) noexcept {
-    return xRad * 180 / PiValue;
-}
-
-double NormalizeDegrees(double xDeg) noexcept {
-    if (xDeg >= 0) {
-        return xDeg - std::floor(xDeg / 360) * 360;
+double RectToLongitude(double x, double y) noexcept {
+    const double rho = std::sqrt(x * x + y * y);
+    if (rho == 0) {
+        return 0.0;
     }
-    return 360 + (xDeg - (std::floor(xDeg / 360) + 1) * 360);
+    const double h = 2 * RadToDeg(std::atan(y / (std::fabs(x) + rho)));
+    if (x >= 0 && y >= 0) {
+        return h;
+    }
+    if (x >= 0 && y < 0) {
+        return h + 360;
+    }
+    return 180 - h;
 }
 
 SphericalDirection RectToSpherical(double x, double y, double z) noexcept {
@@ -29,16 +25,7 @@ SphericalDirection RectToSpherical(double x, double y, double z) noexcept {
         const double latitude = z > 0 ? 90.0 : (z < 0 ? -90.0 : 0.0);
         return {0.0, latitude};
     }
-    const double h = 2 * RadToDeg(std::atan(y / (std::fabs(x) + rho)));
-    double longitude = 0.0;
-    if (x >= 0 && y >= 0) {
-        longitude = h;
-    } else if (x >= 0 && y < 0) {
-        longitude = h + 360;
-    } else {
-        longitude = 180 - h;
-    }
-    return {longitude, RadToDeg(std::atan(z / rho))};
+    return {RectToLongitude(x, y), RadToDeg(std::atan(z / rho))};
 }
 
 }  // namespace velmaris::ephem

@@ -6,6 +6,39 @@
 namespace velmaris::ephem {
 namespace {
 constexpr double kArcsecPerDegree = 3600;
+
+// Largest multiples of D, M, Mm and F in the longitude series.
+constexpr int kLargestD = 6;
+constexpr int kLargestM = 2;
+constexpr int kLargestMm = 4;
+constexpr int kLargestF = 2;
+// Largest multiples of N, Ls and Lm in the nutation terms (M and Mm share the series' limits).
+constexpr int kLargestN = 2;
+constexpr int kLargestLs = 2;
+constexpr int kLargestLm = 2;
+
+constexpr bool Within(int multiple, int largest) {
+    return multiple >= -largest && multiple <= largest;
+}
+
+constexpr bool MultiplesWithinLimits() {
+    for (const MoonLongitudeTerm& term : kMoonLongitudeTerms) {
+        if (!Within(term.d, kLargestD) || !Within(term.m, kLargestM) ||
+            !Within(term.mm, kLargestMm) || !Within(term.f, kLargestF)) {
+            return false;
+        }
+    }
+    for (const MoonNutationTerm& term : kMoonNutationTerms) {
+        if (!Within(term.n, kLargestN) || !Within(term.ls, kLargestLs) ||
+            !Within(term.lm, kLargestLm) || !Within(term.m, kLargestM) ||
+            !Within(term.mm, kLargestMm)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(MultiplesWithinLimits());
+
 }  // namespace
 
 double MoonLongitude(Centuries1900 t1900) noexcept {
@@ -26,16 +59,29 @@ double MoonLongitude(Centuries1900 t1900) noexcept {
     const double d = lm - ls;
     const double f = lm - n;
 
+    const MultipleAngles<kLargestD> dTimes(d);
+    const MultipleAngles<kLargestM> mTimes(m);
+    const MultipleAngles<kLargestMm> mmTimes(mm);
+    const MultipleAngles<kLargestF> fTimes(f);
+
+    const MultipleAngles<kLargestN> nTimes(n);
+    const MultipleAngles<kLargestLs> lsTimes(ls);
+    const MultipleAngles<kLargestLm> lmTimes(lm);
     double nutationArcsec = 0.0;
     for (const MoonNutationTerm& term : kMoonNutationTerms) {
-        nutationArcsec += term.amplitudeArcsec * SinDeg(term.n * n + term.ls * ls + term.lm * lm +
-                                                        term.m * m + term.mm * mm);
+        // sin(n N + ls Ls + lm Lm + m M + mm Mm)
+        const SinCos argument =
+            AngleSum(AngleSum(AngleSum(nTimes(term.n), lsTimes(term.ls)), lmTimes(term.lm)),
+                     AngleSum(mTimes(term.m), mmTimes(term.mm)));
+        nutationArcsec += term.amplitudeArcsec * argument.sin;
     }
 
     double seriesArcsec = 0.0;
     for (const MoonLongitudeTerm& term : kMoonLongitudeTerms) {
-        seriesArcsec +=
-            term.amplitudeArcsec * SinDeg(term.d * d + term.m * m + term.mm * mm + term.f * f);
+        // sin(d D + m M + mm Mm + f F)
+        const SinCos argument = AngleSum(AngleSum(dTimes(term.d), mTimes(term.m)),
+                                         AngleSum(mmTimes(term.mm), fTimes(term.f)));
+        seriesArcsec += term.amplitudeArcsec * argument.sin;
     }
 
     return seriesArcsec / kArcsecPerDegree + nutationArcsec / kArcsecPerDegree + lm;

@@ -26,27 +26,33 @@ struct HelioPosition {
 // looping for ever.
 inline constexpr int kMaxKeplerIterations = 100;
 
+// A position as a rectangular ecliptic vector, in the unit of its radius: x towards 0 degrees,
+// y towards 90 degrees, z towards the north ecliptic pole.
+struct EclipticVector {
+    double x = 0.0;
+    double y = 0.0;
+    double z = 0.0;
+};
+
 // Heliocentric position of a body from its elements: Kepler's equation by Newton's method in
-// degrees, then the true anomaly, the argument of latitude and the turn into the ecliptic.
+// degrees, then the place in the orbit plane turned by the argument of perihelion, the
+// inclination and the node into the ecliptic.
 // Given:   elements  semi-major axis in km, angles in degrees (any size)
-// Returns: longitude (degrees, not reduced), latitude (degrees), radius (km)
+// Returns: the heliocentric vector, km
 // Throws:  EphemerisError when the eccentricity is outside [0, 1) or not finite, or Newton's
 //          method has not converged after kMaxKeplerIterations steps.
-// Notes:   the eccentric anomaly is never reduced to one turn; tan(E/2) is taken as
-//          tan(PiValue * E / 360).
-[[nodiscard]] HelioPosition SolveOrbit(const OrbitElements& elements);
+// Notes:   the eccentric anomaly is never reduced to one turn. The place in the plane is
+//          a (cos E - e), a sqrt(1 - e^2) sin E, which is r cos v, r sin v without forming the
+//          true anomaly v.
+[[nodiscard]] EclipticVector SolveOrbit(const OrbitElements& elements);
 
-// Heliocentric longitude and latitude of a point of the orbit.
-// Given:   argumentOfLatitudeDeg u, inclinationDeg i, nodeDeg Omega
-// Returns: longitude = lambda' + Omega (not reduced; lambda' in [0, 360)), latitude in degrees.
-[[nodiscard]] SphericalDirection OrbitPlaneToEcliptic(double argumentOfLatitudeDeg,
-                                                      double inclinationDeg,
-                                                      double nodeDeg) noexcept;
+// The vector of a position given by its angles and radius.
+[[nodiscard]] EclipticVector RectangularOf(const HelioPosition& position) noexcept;
 
-// Geocentric ecliptic longitude of a body from its heliocentric position and the Earth's.
-// Given:   planet, earth  heliocentric positions, radii in the same unit (km)
+// Geocentric ecliptic longitude of a body from its heliocentric vector and the Earth's.
+// Given:   planet, earth  heliocentric vectors in the same unit
 // Returns: longitude in degrees, [0, 360)
-[[nodiscard]] double HelioToGeocentric(const HelioPosition& planet,
-                                       const HelioPosition& earth) noexcept;
+[[nodiscard]] double GeocentricLongitude(const EclipticVector& planet,
+                                         const EclipticVector& earth) noexcept;
 
 }  // namespace velmaris::ephem

@@ -1,5 +1,8 @@
 #include "ephemeris/sun.h"
 
+#include <array>
+#include <cstddef>
+
 #include "ephemeris/angles.h"
 #include "ephemeris/sun_terms.h"
 
@@ -8,19 +11,75 @@ namespace {
 
 constexpr double kArcsecPerDegree = 3600;
 
-double PlanetAnomaly(SunPerturbingPlanet planet, double v, double ma, double j, double s) {
+// Largest multiples of each planet's anomaly and of g in the planetary terms.
+constexpr int kLargestVenus = 5;
+constexpr int kLargestMars = 7;
+constexpr int kLargestJupiter = 3;
+constexpr int kLargestSaturn = 2;
+constexpr int kLargestG = 8;
+
+constexpr int LargestMultiple(SunPerturbingPlanet planet) {
     switch (planet) {
         case SunPerturbingPlanet::Venus:
-            return v;
+            return kLargestVenus;
         case SunPerturbingPlanet::Mars:
-            return ma;
+            return kLargestMars;
         case SunPerturbingPlanet::Jupiter:
-            return j;
+            return kLargestJupiter;
         case SunPerturbingPlanet::Saturn:
-            return s;
+            return kLargestSaturn;
     }
-    return 0.0;
+    return 0;
 }
+
+constexpr bool MultiplesWithinLimits() {
+    for (const SunPlanetaryTerm& term : kSunPlanetaryTerms) {
+        const int largest = LargestMultiple(term.planet);
+        if (term.planetMultiple < -largest || term.planetMultiple > largest ||
+            term.gMultiple < -kLargestG || term.gMultiple > kLargestG) {
+            return false;
+        }
+    }
+    for (const SunLunarTerm& term : kSunLunarTerms) {
+        if (term.d < -1 || term.d > 1 || term.mm < -1 || term.mm > 1 || term.g < -kLargestG ||
+            term.g > kLargestG) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(MultiplesWithinLimits());
+
+// Sine and cosine of each planetary term's phase.
+constexpr auto kPhases = [] {
+    std::array<SinCos, std::size(kSunPlanetaryTerms)> phases{};
+    for (std::size_t i = 0; i < phases.size(); ++i) {
+        phases[i] = SinCosDegConstant(kSunPlanetaryTerms[i].phaseDeg);
+    }
+    return phases;
+}();
+
+// The multiples of the four planets' mean anomalies.
+struct PlanetMultiples {
+    MultipleAngles<kLargestVenus> venus;
+    MultipleAngles<kLargestMars> mars;
+    MultipleAngles<kLargestJupiter> jupiter;
+    MultipleAngles<kLargestSaturn> saturn;
+
+    [[nodiscard]] SinCos Times(SunPerturbingPlanet planet, int multiple) const noexcept {
+        switch (planet) {
+            case SunPerturbingPlanet::Venus:
+                return venus(multiple);
+            case SunPerturbingPlanet::Mars:
+                return mars(multiple);
+            case SunPerturbingPlanet::Jupiter:
+                return jupiter(multiple);
+            case SunPerturbingPlanet::Saturn:
+                return saturn(multiple);
+        }
+        return {};
+    }
+};
 
 }  // namespace
 
@@ -49,20 +108,30 @@ double SunLongitude(Centuries1900 t1900) noexcept {
     const double l = NormalizeDegrees(279.6966778 + 36000 * t + 2768.13 / kArcsecPerDegree * t +
                                       1.089 / kArcsecPerDegree * t * t + p0 + p1 + p2 + p3);
 
-    const double centre = ((6910.057 - 17.24 * t) * SinDeg(g) +
-                           (72.338 - 0.361 * t) * SinDeg(2 * g) + 1.054 * SinDeg(3 * g)) /
+    const MultipleAngles<kLargestG> gTimes(g);
+    const double centre = ((6910.057 - 17.24 * t) * gTimes(1).sin +
+                           (72.338 - 0.361 * t) * gTimes(2).sin + 1.054 * gTimes(3).sin) /
                           kArcsecPerDegree;
 
+    const PlanetMultiples planets{
+        MultipleAngles<kLargestVenus>(v), MultipleAngles<kLargestMars>(ma),
+        MultipleAngles<kLargestJupiter>(j), MultipleAngles<kLargestSaturn>(s)};
     double perturbations = 0.0;
-    for (const SunPlanetaryTerm& term : kSunPlanetaryTerms) {
-        const double planet = PlanetAnomaly(term.planet, v, ma, j, s);
-        perturbations += term.amplitudeArcsec *
-                         CosDeg(term.phaseDeg + term.planetMultiple * planet + term.gMultiple * g) /
-                         kArcsecPerDegree;
+    for (std::size_t i = 0; i < std::size(kSunPlanetaryTerms); ++i) {
+        const SunPlanetaryTerm& term = kSunPlanetaryTerms[i];
+        // cos(phase + planetMultiple * planet + gMultiple * g)
+        const SinCos argument = AngleSum(
+            kPhases[i],
+            AngleSum(planets.Times(term.planet, term.planetMultiple), gTimes(term.gMultiple)));
+        perturbations += term.amplitudeArcsec * argument.cos / kArcsecPerDegree;
     }
+    const MultipleAngles<1> dTimes(d);
+    const MultipleAngles<1> mmTimes(mm);
     for (const SunLunarTerm& term : kSunLunarTerms) {
-        perturbations += term.amplitudeArcsec * SinDeg(term.d * d + term.mm * mm + term.g * g) /
-                         kArcsecPerDegree;
+        // sin(d D + mm Mm + g g)
+        const SinCos argument =
+            AngleSum(AngleSum(dTimes(term.d), mmTimes(term.mm)), gTimes(term.g));
+        perturbations += term.amplitudeArcsec * argument.sin / kArcsecPerDegree;
     }
 
     const double trueLongitude = l + centre + perturbations;

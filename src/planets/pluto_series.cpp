@@ -6,11 +6,28 @@
 namespace velmaris::planets {
 namespace {
 
-using ephem::CosDeg;
+using ephem::AngleSum;
+using ephem::MultipleAngles;
 using ephem::NormalizeDegrees;
-using ephem::SinDeg;
+using ephem::SinCos;
 
 constexpr double kCoefficientUnit = 1000000;  // coefficients are in 1e-6 degree or 1e-6 AU
+
+// Largest multiples of J, S and P in the table.
+constexpr int kLargestJ = 2;
+constexpr int kLargestS = 2;
+constexpr int kLargestP = 6;
+
+constexpr bool MultiplesWithinLimits() {
+    for (const PlutoTerm& row : kPlutoTerms) {
+        if (row.j < -kLargestJ || row.j > kLargestJ || row.s < -kLargestS || row.s > kLargestS ||
+            row.p < -kLargestP || row.p > kLargestP) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(MultiplesWithinLimits());
 
 double Term(const std::optional<int>& sinCoefficient, const std::optional<int>& cosCoefficient,
             double sinAlpha, double cosAlpha) noexcept {
@@ -35,13 +52,16 @@ PlutoHelio PlutoSeries(ephem::Centuries1900 t1900) noexcept {
     double longitudeSum = 0.0;
     double latitudeSum = 0.0;
     double radiusSum = 0.0;
+    const MultipleAngles<kLargestJ> jupiterTimes(jupiter);
+    const MultipleAngles<kLargestS> saturnTimes(saturn);
+    const MultipleAngles<kLargestP> plutoTimes(pluto);
     for (const PlutoTerm& row : kPlutoTerms) {
-        const double alpha = row.j * jupiter + row.s * saturn + row.p * pluto;
-        const double sinAlpha = SinDeg(alpha);
-        const double cosAlpha = CosDeg(alpha);
-        longitudeSum += Term(row.lonSin, row.lonCos, sinAlpha, cosAlpha);
-        latitudeSum += Term(row.latSin, row.latCos, sinAlpha, cosAlpha);
-        radiusSum += Term(row.radSin, row.radCos, sinAlpha, cosAlpha);
+        // alpha = j * J + s * S + p * P
+        const SinCos alpha =
+            AngleSum(AngleSum(jupiterTimes(row.j), saturnTimes(row.s)), plutoTimes(row.p));
+        longitudeSum += Term(row.lonSin, row.lonCos, alpha.sin, alpha.cos);
+        latitudeSum += Term(row.latSin, row.latCos, alpha.sin, alpha.cos);
+        radiusSum += Term(row.radSin, row.radCos, alpha.sin, alpha.cos);
     }
 
     PlutoHelio helio;

@@ -29,16 +29,16 @@ double Checked(double longitudeDeg) {
 // the same longitude to the last bit.
 
 // Mercury to Mars, against the J2000 Earth.
-double InnerLongitude(Body body, const Centuries2000& t2000, const HelioPosition& earthJ2000) {
-    const HelioPosition helio = SolveOrbit(planets::EvaluateInnerElements(body, t2000));
-    return Checked(NormalizeDegrees(HelioToGeocentric(helio, earthJ2000)));
+double InnerLongitude(Body body, const Centuries2000& t2000, const EclipticVector& earthJ2000) {
+    const EclipticVector helio = SolveOrbit(planets::EvaluateInnerElements(body, t2000));
+    return Checked(NormalizeDegrees(GeocentricLongitude(helio, earthJ2000)));
 }
 
 // Jupiter to Neptune, against the 1900 Earth.
-double OuterLongitude(Body body, const Centuries1900& t1900, const HelioPosition& earth1900) {
+double OuterLongitude(Body body, const Centuries1900& t1900, const EclipticVector& earth1900) {
     const planets::OuterElements outer = planets::EvaluateOuterElements(body, t1900);
-    const HelioPosition helio = SolveOrbit(outer.elements);
-    double longitude = NormalizeDegrees(HelioToGeocentric(helio, earth1900));
+    const EclipticVector helio = SolveOrbit(outer.elements);
+    double longitude = NormalizeDegrees(GeocentricLongitude(helio, earth1900));
     if (body == Body::Uranus || body == Body::Neptune) {
         longitude = longitude + outer.longitudeCorrectionDeg;
     }
@@ -46,19 +46,20 @@ double OuterLongitude(Body body, const Centuries1900& t1900, const HelioPosition
 }
 
 double PlutoLongitude(double dayNumber, const Centuries1900& t1900,
-                      const HelioPosition& earth1900) {
+                      const EclipticVector& earth1900) {
     const planets::PlutoHelio pluto = planets::PlutoSeries(t1900);
     const HelioPosition plutoHelio{pluto.longitudeDeg, pluto.latitudeDeg, pluto.radiusAu * KmPerAU};
-    double plutoLongitude = NormalizeDegrees(HelioToGeocentric(plutoHelio, earth1900));
+    double plutoLongitude =
+        NormalizeDegrees(GeocentricLongitude(RectangularOf(plutoHelio), earth1900));
     plutoLongitude = plutoLongitude + PlutoDrift(dayNumber);
     return Checked(NormalizeDegrees(plutoLongitude));
 }
 
-HelioPosition EarthJ2000(const Centuries2000& t2000) {
+EclipticVector EarthJ2000(const Centuries2000& t2000) {
     return SolveOrbit(planets::EvaluateInnerElements(planets::kEarthOrbit, t2000));
 }
 
-HelioPosition Earth1900(const Centuries1900& t1900) {
+EclipticVector Earth1900(const Centuries1900& t1900) {
     return SolveOrbit(planets::EvaluateOuterElements(planets::kEarthOrbit, t1900).elements);
 }
 
@@ -76,14 +77,14 @@ SkyPositions ComputePositions(const ChartMoment& moment) {
         Checked(NormalizeDegrees(MoonLongitude(Centuries1900{moment.julianCenturies})));
 
     // Pass A: Mercury to Mars against the J2000 Earth.
-    const HelioPosition earthJ2000 = EarthJ2000(t2000);
+    const EclipticVector earthJ2000 = EarthJ2000(t2000);
     for (const Body body : {Body::Mercury, Body::Venus, Body::Mars}) {
         At(positions, body) = InnerLongitude(body, t2000, earthJ2000);
     }
 
     // Pass B: Jupiter to Pluto against the 1900 Earth.
     const Centuries1900 t1900 = T1900(dayNumber, dayFraction);
-    const HelioPosition earth1900 = Earth1900(t1900);
+    const EclipticVector earth1900 = Earth1900(t1900);
     for (const Body body : {Body::Jupiter, Body::Saturn, Body::Uranus, Body::Neptune}) {
         At(positions, body) = OuterLongitude(body, t1900, earth1900);
     }

@@ -28,6 +28,29 @@ TEST(DegreeTrigTest, UsesTheTenDecimalPi) {
     EXPECT_DOUBLE_EQ(RadToDeg(1.0), 180 / 3.1415926535);
 }
 
+// Multiples by recurrence and the compile-time series against libm, over angles of both signs,
+// large unreduced ones and every quadrant.
+TEST(DegreeTrigTest, RecurrenceAndConstantSeriesAgreeWithLibm) {
+    for (const double x : {0.0, 1e-7, 17.25, 95.0, 181.5, -73.4, 359.99, 123456.789, -4321.5}) {
+        SCOPED_TRACE(x);
+        const MultipleAngles<8> times(x);
+        for (int k = -8; k <= 8; ++k) {
+            SCOPED_TRACE(k);
+            // libm's own result carries the rounding of the large argument k x.
+            const double tolerance = 1e-14 * (1 + std::fabs(k * x) / 360);
+            EXPECT_NEAR(times(k).sin, SinDeg(k * x), tolerance);
+            EXPECT_NEAR(times(k).cos, CosDeg(k * x), tolerance);
+        }
+        const SinCos constant = SinCosDegConstant(x);
+        EXPECT_NEAR(constant.sin, SinDeg(x), 1e-13 * (1 + std::fabs(x) / 360));
+        EXPECT_NEAR(constant.cos, CosDeg(x), 1e-13 * (1 + std::fabs(x) / 360));
+        const SinCos both = SinCosDeg(x);
+        EXPECT_EQ(both.sin, SinDeg(x));
+        EXPECT_EQ(both.cos, CosDeg(x));
+    }
+    static_assert(SinCosDegConstant(90.0).sin > 0.999999999999);
+}
+
 TEST(RectToSphericalTest, LongitudeFollowsTheQuadrant) {
     struct Case {
         double x, y, z, longitude, latitude;

@@ -15,38 +15,46 @@ OrbitElements Orbit(double e, double meanAnomaly, double inclination = 0, double
     return OrbitElements{KmPerAU, e, inclination, node, perihelion, meanAnomaly};
 }
 
+double Length(const EclipticVector& v) {
+    return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+}
+
+SphericalDirection DirectionOf(const EclipticVector& v) {
+    return RectToSpherical(v.x, v.y, v.z);
+}
+
 TEST(SolveOrbitTest, CircularAndEccentricOrbits) {
-    const HelioPosition circular = SolveOrbit(Orbit(0.0, 123.4));
-    // Out and back through the short pi leaves about 5e-9 degree in the second quadrant.
-    EXPECT_NEAR(circular.longitudeDeg, 123.4, 1e-8);
-    EXPECT_EQ(circular.latitudeDeg, 0.0);
-    EXPECT_EQ(circular.radiusKm, KmPerAU);
+    const EclipticVector circular = SolveOrbit(Orbit(0.0, 123.4));
+    // Each reduction through the short pi leaves about 1e-8 degree.
+    constexpr double kShortPiDeg = 5e-8;
+    EXPECT_NEAR(DirectionOf(circular).longitudeDeg, 123.4, kShortPiDeg);
+    EXPECT_EQ(circular.z, 0.0);
+    EXPECT_NEAR(Length(circular), KmPerAU, 1e-6);
 
     // e = 0.2, M = 90: recover E from r = a (1 - e cos E) and check Kepler's equation and the
     // true anomaly independently of the solver.
     const double e = 0.2;
-    const HelioPosition got = SolveOrbit(Orbit(e, 90.0));
-    const double eccentricAnomaly = 180 - std::acos((got.radiusKm / KmPerAU - 1) / e) * 180 / M_PI;
+    const EclipticVector got = SolveOrbit(Orbit(e, 90.0));
+    const double eccentricAnomaly = 180 - std::acos((Length(got) / KmPerAU - 1) / e) * 180 / M_PI;
     EXPECT_GT(eccentricAnomaly, 101.0);
     EXPECT_LT(eccentricAnomaly, 102.0);
     EXPECT_NEAR(eccentricAnomaly - e * std::sin(eccentricAnomaly * M_PI / 180) * 180 / M_PI, 90.0,
                 1e-5);
     const double v = 2 * std::atan(std::sqrt(1.2 / 0.8) * std::tan(eccentricAnomaly * M_PI / 360));
-    EXPECT_NEAR(got.longitudeDeg, v * 180 / M_PI, 1e-5);
+    EXPECT_NEAR(DirectionOf(got).longitudeDeg, v * 180 / M_PI, 1e-5);
 }
 
 TEST(SolveOrbitTest, UnreducedMeanAnomalyGivesTheSamePlace) {
     const double cases[][2] = {{359.9, 0}, {10.0, 100}, {200.0, -40}, {358.5, 1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c[0] + 360 * c[1]);
-        const HelioPosition reduced = SolveOrbit(Orbit(0.05, c[0], 2, 30, 40));
-        const HelioPosition unreduced = SolveOrbit(Orbit(0.05, c[0] + 360 * c[1], 2, 30, 40));
-        // Each whole turn through the short pi shifts the result by about 1e-8 degree.
-        const double turns = 1 + std::fabs(c[1]);
-        EXPECT_NEAR(std::remainder(reduced.longitudeDeg - unreduced.longitudeDeg, 360.0), 0.0,
-                    2e-8 * turns);
-        EXPECT_NEAR(reduced.latitudeDeg, unreduced.latitudeDeg, 1e-9 * turns);
-        EXPECT_NEAR(reduced.radiusKm, unreduced.radiusKm, 1e-3 * turns);
+        const EclipticVector reduced = SolveOrbit(Orbit(0.05, c[0], 2, 30, 40));
+        const EclipticVector unreduced = SolveOrbit(Orbit(0.05, c[0] + 360 * c[1], 2, 30, 40));
+        // Each whole turn through the short pi shifts the place by about 2e-10 radian.
+        const double tolerance = 4e-10 * (1 + std::fabs(c[1])) * KmPerAU;
+        EXPECT_NEAR(reduced.x, unreduced.x, tolerance);
+        EXPECT_NEAR(reduced.y, unreduced.y, tolerance);
+        EXPECT_NEAR(reduced.z, unreduced.z, tolerance);
     }
 }
 
@@ -62,18 +70,26 @@ TEST(SolveOrbitTest, RefusesWhatIsNotAnEllipseInsteadOfHangingOrGivingNaN) {
 }
 
 TEST(OrbitGeometryTest, EclipticAndGeocentricDirections) {
-    const SphericalDirection flat = OrbitPlaneToEcliptic(350.0, 0.0, 20.0);
-    EXPECT_NEAR(flat.longitudeDeg, 370.0, 1e-7);  // the node is added without reduction
+    constexpr double kShortPiDeg = 5e-8;
+    // A circular orbit: the argument of latitude is the mean anomaly plus the perihelion.
+    const SphericalDirection flat = DirectionOf(SolveOrbit(Orbit(0.0, 330.0, 0.0, 20.0, 20.0)));
+    EXPECT_NEAR(flat.longitudeDeg, 10.0, kShortPiDeg);
     EXPECT_EQ(flat.latitudeDeg, 0.0);
-    const SphericalDirection tilted = OrbitPlaneToEcliptic(90.0, 7.0, 48.0);
+    const SphericalDirection tilted = DirectionOf(SolveOrbit(Orbit(0.0, 60.0, 7.0, 48.0, 30.0)));
     EXPECT_NEAR(tilted.latitudeDeg, 7.0, 1e-8);
-    EXPECT_NEAR(tilted.longitudeDeg, 138.0, 1e-8);
+    EXPECT_NEAR(tilted.longitudeDeg, 138.0, kShortPiDeg);
+    const SphericalDirection south = DirectionOf(SolveOrbit(Orbit(0.0, 270.0, 7.0, 48.0)));
+    EXPECT_NEAR(south.latitudeDeg, -7.0, 1e-8);
+    EXPECT_NEAR(south.longitudeDeg, 318.0, kShortPiDeg);
 
+    const auto geocentric = [](const HelioPosition& planet, const HelioPosition& earth) {
+        return GeocentricLongitude(RectangularOf(planet), RectangularOf(earth));
+    };
     const HelioPosition earth{0.0, 0.0, KmPerAU};
-    EXPECT_NEAR(HelioToGeocentric({90.0, 0.0, KmPerAU}, earth), 135.0, 1e-8);
-    EXPECT_NEAR(HelioToGeocentric({250.0, 1.0, 5 * KmPerAU}, HelioPosition{}), 250.0, 1e-8);
+    EXPECT_NEAR(geocentric({90.0, 0.0, KmPerAU}, earth), 135.0, 1e-8);
+    EXPECT_NEAR(geocentric({250.0, 1.0, 5 * KmPerAU}, HelioPosition{}), 250.0, 1e-8);
     // Inferior conjunction: the planet on the Earth's line, inside its orbit.
-    EXPECT_NEAR(HelioToGeocentric({40.0, 0.0, 0.7 * KmPerAU}, {40.0, 0.0, KmPerAU}), 220.0, 1e-8);
+    EXPECT_NEAR(geocentric({40.0, 0.0, 0.7 * KmPerAU}, {40.0, 0.0, KmPerAU}), 220.0, 1e-8);
 }
 
 }  // namespace
