@@ -7,6 +7,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
+#include <memory>
+
 namespace {
 
 using velmaris::domain::AspectName;
@@ -50,7 +53,10 @@ class CountingMessages final : public velmaris::platform::MessageBoxes {
     long count = 0;
 };
 
+// A wide orb of 5 degrees, for pages of many aspects, and the everyday 1.5 degrees.
 const QByteArray kOptions = "5\r\n7\r\n4\r\n1950\r\n9\r\n45\r\n0\r\n5\r\n-1\r\n60\r\n61\r\n80\r\n";
+const QByteArray kEverydayOptions =
+    "1.5\r\n7\r\n4\r\n1950\r\n9\r\n45\r\n0\r\n5\r\n-1\r\n60\r\n61\r\n80\r\n";
 
 // A program started on a folder with the options and nine full interpretation files.
 struct StartedProgram {
@@ -61,8 +67,8 @@ struct StartedProgram {
     testing::RecordingTextArea textArea;
     Program program{ProgramServices{clock, regional, messages, textArea, folder.Path()}};
 
-    StartedProgram() {
-        folder.Write(QStringLiteral("OPTIONS.OPT"), kOptions);
+    explicit StartedProgram(const QByteArray& options = kOptions) {
+        folder.Write(QStringLiteral("OPTIONS.OPT"), options);
         for (int t = 1; t <= 9; ++t) {
             folder.Write(Latin1(PlanetNames[static_cast<std::size_t>(t)]) + QStringLiteral(".TXT"),
                          FullInterpretationFile(t));
@@ -96,6 +102,43 @@ void BM_YearOfForwardPages(benchmark::State& state) {
     state.counters["lines/year"] = program.Buffer().AllLineCount();
 }
 BENCHMARK(BM_YearOfForwardPages)->Unit(benchmark::kMillisecond);
+
+// The first page with More > Show Timing on, which searches the windows of every transiting
+// body on it, and a year of Forward pages with timing, which search again only as the days leave
+// the spans searched. range(0): the orb in tenths of a degree.
+const QByteArray& OptionsWithOrb(std::int64_t tenths) {
+    return tenths == 15 ? kEverydayOptions : kOptions;
+}
+
+void BM_FirstPageWithTiming(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto data = std::make_unique<StartedProgram>(OptionsWithOrb(state.range(0)));
+        data->program.SetShowTiming(true);
+        state.ResumeTiming();
+        data->program.Forward();
+        benchmark::DoNotOptimize(data->textArea.text.size());
+        state.PauseTiming();
+        data.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FirstPageWithTiming)->Arg(15)->Arg(50)->Unit(benchmark::kMillisecond);
+
+void BM_YearOfForwardPagesWithTiming(benchmark::State& state) {
+    StartedProgram data(OptionsWithOrb(state.range(0)));
+    Program& program = data.program;
+    program.SetShowTiming(true);
+    for (auto _ : state) {
+        program.Buffer().ClearAllData();
+        for (int day = 0; day < 365; ++day) {
+            program.Forward();
+        }
+        benchmark::DoNotOptimize(program.Buffer().AllLineCount());
+    }
+    state.counters["lines/year"] = program.Buffer().AllLineCount();
+}
+BENCHMARK(BM_YearOfForwardPagesWithTiming)->Arg(15)->Arg(50)->Unit(benchmark::kMillisecond);
 
 void BM_AppendUpToLimit(benchmark::State& state) {
     CountingMessages messages;

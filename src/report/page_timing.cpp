@@ -137,25 +137,37 @@ PageTiming::PageTiming(const ephem::SkyPositions& natal, double orbDeg, TimingSt
                        transits::LongitudeFunction longitude)
     : natal_(natal), orbDeg_(orbDeg), style_(std::move(style)), longitude_(std::move(longitude)) {}
 
-std::optional<QString> PageTiming::LineFor(ephem::Body transit, int aspectIndex, ephem::Body natal,
-                                           double dayNumber, double dayFraction) {
-    const double julianDate = dayNumber + dayFraction - 0.5;
-    if (!(searchedFrom_ <= julianDate && julianDate <= searchedTo_)) {
-        // Every window that overlaps the span searched is found whole, so each page of a day
-        // inside it finds its windows there: stepping day by day searches once a year.
+const PageTiming::Searched& PageTiming::WindowsOf(ephem::Body transit, double julianDate) {
+    // Days searched before and after the first page that asks: the Sun to Mars cross the orb
+    // within days, Jupiter to Pluto stay in it for months. Stepping forward searches again a
+    // month or a quarter on, stepping back a day or a week back; each search of one body takes
+    // well under a millisecond.
+    const bool fast = transit <= ephem::Body::Mars;
+    const double before = fast ? 1 : 7;
+    const double after = fast ? 30 : 90;
+    Searched& searched = searched_[static_cast<std::size_t>(transit)];
+    if (!(searched.from <= julianDate && julianDate <= searched.to)) {
+        // Every window that overlaps the span is found whole, so each page of a day inside it
+        // finds its windows there.
         transits::TransitQuery query;
         query.natal = natal_;
         query.orbDeg = orbDeg_;
-        query.fromJulianDate = julianDate - kSearchBeforeDays;
-        query.toJulianDate = julianDate + kSearchAfterDays;
-        windows_ = transits::FindTransitWindows(query, longitude_);
-        searchedFrom_ = query.fromJulianDate;
-        searchedTo_ = query.toJulianDate;
+        query.fromJulianDate = julianDate - before;
+        query.toJulianDate = julianDate + after;
+        query.bodies = {transit};
+        searched.windows = transits::FindTransitWindows(query, longitude_);
+        searched.from = query.fromJulianDate;
+        searched.to = query.toJulianDate;
     }
-    for (const transits::TransitWindow& window : windows_) {
-        if (window.transit == transit && window.natal == natal &&
-            window.aspectIndex == aspectIndex && window.enters <= julianDate &&
-            julianDate <= window.leaves) {
+    return searched;
+}
+
+std::optional<QString> PageTiming::LineFor(ephem::Body transit, int aspectIndex, ephem::Body natal,
+                                           double dayNumber, double dayFraction) {
+    const double julianDate = dayNumber + dayFraction - 0.5;
+    for (const transits::TransitWindow& window : WindowsOf(transit, julianDate).windows) {
+        if (window.natal == natal && window.aspectIndex == aspectIndex &&
+            window.enters <= julianDate && julianDate <= window.leaves) {
             return TimingLine(window, julianDate, transits::DeltaAt(window, julianDate, longitude_),
                               orbDeg_, style_);
         }

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QString>
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -33,8 +34,10 @@ struct TimingStyle {
                                  const transits::MomentDelta& now, double orbDeg,
                                  const TimingStyle& style);
 
-// The timing of every aspect on the pages: the windows of a year around the first page asked
-// for are found once, and each aspect line of each page inside that year looks up its own.
+// The timing of every aspect on the pages. The windows of one transiting body are found for a
+// span around the first page that asks for that body, and each aspect line of each page inside
+// the span looks up its own: a month for the fast bodies, a quarter for the slow ones, so that
+// stepping day by day searches seldom and each search stays short.
 class PageTiming {
   public:
     PageTiming(const ephem::SkyPositions& natal, double orbDeg, TimingStyle style,
@@ -48,16 +51,20 @@ class PageTiming {
                                                  double dayFraction);
 
   private:
+    // The windows of one transiting body over a span of Julian dates (none searched yet).
+    struct Searched {
+        double from = 1;
+        double to = 0;
+        std::vector<transits::TransitWindow> windows;
+    };
+
+    const Searched& WindowsOf(ephem::Body transit, double julianDate);
+
     ephem::SkyPositions natal_;
     double orbDeg_;
     TimingStyle style_;
     transits::LongitudeFunction longitude_;
-    // The windows below are those of this span of Julian dates (none searched yet).
-    static constexpr double kSearchBeforeDays = 31;
-    static constexpr double kSearchAfterDays = 335;
-    double searchedFrom_ = 1;
-    double searchedTo_ = 0;
-    std::vector<transits::TransitWindow> windows_;
+    std::array<Searched, ephem::kLastBody + 1> searched_{};  // by Body
 };
 
 inline const QString kTimingIndent = QStringLiteral("        ");

@@ -31,6 +31,18 @@ double StepOf(Body body) {
     return kSampleStepDays[static_cast<std::size_t>(body)];
 }
 
+// Largest geocentric speed of each body in degrees a day, slots 1..9 by Body: half as much
+// again as the largest the theory gives in the years 1 to 9999 (Sun 1.021, Mercury 2.224,
+// Venus 1.260, Mars 0.794, Jupiter 0.246, Saturn 0.131, Uranus 0.063, Neptune 0.038, Pluto
+// 0.041). With it a few samples show that a slow body stays off a point for decades.
+constexpr double kFastestMotionDegPerDay[] = {0,    1.6, 3.4,   1.9,   1.2,
+                                              0.37, 0.2, 0.095, 0.057, 0.061};
+
+// The samples reach at most this far beyond the period at first. Beyond it a window is
+// followed by extending the samples, and a series is closed by showing that no hit comes
+// within half a period.
+constexpr double kLargestFirstMarginDays = 400;
+
 // A station bracketed by samples index - 1 .. index + 1, the extreme one at `index`.
 struct Station {
     long index = 0;
@@ -168,9 +180,11 @@ class Track {
     void Refine(Station& station) {
         const auto i = static_cast<std::size_t>(station.index);
         const double sign = station.isMax ? 1 : -1;
+        // Measured from the extreme sample's own longitude, so that the moment found does not
+        // depend on where the track starts (its unwrapped values differ by whole turns).
         const double rawCentre = raw_[i];
         const double centre = unwrapped_[i];
-        auto value = [&](double t) { return sign * (centre + WrapDelta(Evaluate(t) - rawCentre)); };
+        auto value = [&](double t) { return sign * WrapDelta(Evaluate(t) - rawCentre); };
         double a = Time(station.index - 1);
         double b = Time(station.index + 1);
         double c = b - kGoldenRatio * (b - a);
@@ -194,11 +208,11 @@ class Track {
         }
         station.julianDate = fc > fd ? c : d;
         double best = std::max(fc, fd);
-        if (best < sign * centre) {
+        if (best < 0) {
             station.julianDate = Time(station.index);
-            best = sign * centre;
+            best = 0;
         }
-        station.unwrapped = sign * best;
+        station.unwrapped = centre + sign * best;
         station.refined = true;
     }
 
@@ -407,6 +421,28 @@ std::vector<RawWindow> ScanTarget(const Track& track, double targetDeg, double o
     return windows;
 }
 
+// How far from `from` towards `to` (either way) the body is shown to stay off the target point
+// (delta never 0): from a moment where |delta| = d no crossing can come within
+// d / (largest speed) days, so the moments leap ahead where the body is far from the point.
+// Returns: `to` when the whole span is clear, otherwise the moment where the body came too
+//          near the point to say more, which the samples must then cover.
+double ClearOfTarget(const Track& track, double targetDeg, double from, double to) {
+    const double speed = kFastestMotionDegPerDay[static_cast<std::size_t>(track.body())];
+    const double nearest = speed * track.step();
+    const double direction = to >= from ? 1 : -1;
+    for (double t = from;;) {
+        const double distance = std::fabs(WrapDelta(track.Evaluate(t) - targetDeg));
+        if (distance < nearest) {
+            return t;
+        }
+        if (t == to) {
+            return to;
+        }
+        const double next = t + direction * distance / speed;
+        t = direction > 0 ? std::min(to, next) : std::max(to, next);
+    }
+}
+
 struct Target {
     Body natal;
     int aspectIndex;
@@ -447,6 +483,12 @@ void SearchBody(Body body, Track& track, const std::vector<Target>& targets,
                 std::vector<TransitWindow>& out) {
     const double halfPeriod = MeanPeriodDays(body) / 2;
     const double step = track.step();
+    // Per target: from where on, before the samples, and up to where, after them, the target
+    // is known to have no hit.
+    std::vector<double> clearFrom(targets.size(), std::numeric_limits<double>::infinity());
+    std::vector<double> clearTo(targets.size(), -std::numeric_limits<double>::infinity());
+    // Each extension for an open window at least doubles the track, up to half a period.
+    const auto growth = [&] { return std::min(halfPeriod, track.End() - track.Start()); };
     for (int extension = 0;; ++extension) {
         track.BuildNodes(levels);
         const bool lastTry = extension == kMaxExtensions;
@@ -454,7 +496,8 @@ void SearchBody(Body body, Track& track, const std::vector<Target>& targets,
         double needTo = track.End();
         std::vector<std::vector<RawWindow>> scanned;
         scanned.reserve(targets.size());
-        for (const Target& target : targets) {
+        for (std::size_t k = 0; k < targets.size(); ++k) {
+            const Target& target = targets[k];
             std::vector<RawWindow> windows = ScanTarget(track, target.targetDeg, query.orbDeg);
             double firstHit = std::numeric_limits<double>::infinity();
             double lastHit = -std::numeric_limits<double>::infinity();
@@ -465,10 +508,10 @@ void SearchBody(Body body, Track& track, const std::vector<Target>& targets,
                     continue;
                 }
                 if (w.openStart) {
-                    needFrom = std::min(needFrom, track.Start() - halfPeriod);
+                    needFrom = std::min(needFrom, track.Start() - growth());
                 }
                 if (w.openEnd) {
-                    needTo = std::max(needTo, track.End() + halfPeriod);
+                    needTo = std::max(needTo, track.End() + growth());
                 }
                 if (!w.hits.empty()) {
                     firstHit = std::min(firstHit, w.hits.front().Estimate());
@@ -491,8 +534,29 @@ void SearchBody(Body body, Track& track, const std::vector<Target>& targets,
                 while (last + 1 != all.end() && *(last + 1) - *last < halfPeriod) {
                     ++last;
                 }
-                needFrom = std::min(needFrom, *first - halfPeriod - 2 * step);
-                needTo = std::max(needTo, *last + halfPeriod + 2 * step);
+                const double wantFrom = *first - halfPeriod - 2 * step;
+                const double wantTo = *last + halfPeriod + 2 * step;
+                if (wantFrom < track.Start() && wantFrom < clearFrom[k]) {
+                    // Clear from wantFrom up to where the body comes near; samples from there.
+                    const double clearUntil =
+                        track.Start() - wantFrom > kLargestFirstMarginDays
+                            ? ClearOfTarget(track, target.targetDeg, wantFrom, track.Start())
+                            : wantFrom;
+                    clearFrom[k] = wantFrom;
+                    if (clearUntil < track.Start()) {
+                        needFrom = std::min(needFrom, clearUntil - step);
+                    }
+                }
+                if (wantTo > track.End() && wantTo > clearTo[k]) {
+                    const double clearBack =
+                        wantTo - track.End() > kLargestFirstMarginDays
+                            ? ClearOfTarget(track, target.targetDeg, wantTo, track.End())
+                            : wantTo;
+                    clearTo[k] = wantTo;
+                    if (clearBack > track.End()) {
+                        needTo = std::max(needTo, clearBack + step);
+                    }
+                }
             }
             scanned.push_back(std::move(windows));
         }
@@ -576,6 +640,11 @@ void SearchBody(Body body, Track& track, const std::vector<Target>& targets,
 }  // namespace
 
 double WrapDelta(double deg) {
+    // Well inside one turn the formula below gives deg itself; the search asks this of nearly
+    // every sample, and std::ceil is a library call on the baseline x86-64.
+    if (deg > -179 && deg < 179) {
+        return deg;
+    }
     return deg - 360 * std::ceil((deg - 180) / 360);
 }
 
@@ -595,16 +664,22 @@ std::vector<TransitWindow> FindTransitWindows(const TransitQuery& query,
     }
     std::sort(levels.begin(), levels.end());
 
-    // Each track starts half a period and a tenth of one beyond the period: most windows and
-    // series are then whole without extending it.
+    // Each track starts half a period and a tenth of one beyond the period, or
+    // kLargestFirstMarginDays for the slow bodies: most windows and series are then whole
+    // without extending it.
     std::vector<Track> tracks;
-    tracks.reserve(kLastTransitingBody);
     std::vector<std::pair<double, double*>> missing;
     std::vector<Body> bodies;
-    for (int b = ephem::kFirstBody; b <= kLastTransitingBody; ++b) {
-        const auto body = static_cast<Body>(b);
+    std::vector<Body> searched = query.bodies;
+    if (searched.empty()) {
+        for (int b = ephem::kFirstBody; b <= kLastTransitingBody; ++b) {
+            searched.push_back(static_cast<Body>(b));
+        }
+    }
+    tracks.reserve(searched.size());  // the tracks are not moved once made
+    for (const Body body : searched) {
         tracks.emplace_back(body, longitude);
-        const double margin = 0.6 * MeanPeriodDays(body);
+        const double margin = std::min(0.6 * MeanPeriodDays(body), kLargestFirstMarginDays);
         auto more = tracks.back().Cover(query.fromJulianDate - margin, query.toJulianDate + margin);
         missing.insert(missing.end(), more.begin(), more.end());
         bodies.insert(bodies.end(), more.size(), body);

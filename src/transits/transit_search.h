@@ -39,12 +39,17 @@ struct TransitQuery {
     double orbDeg = 0;            // largest |delta| that counts as in orb, 0 < orb < 90
     double fromJulianDate = 0;    // the period searched, both ends included
     double toJulianDate = 0;
+    std::vector<ephem::Body> bodies;  // the transiting bodies searched; all nine when empty
 };
 
-// Every window of SUN .. PLUTO to every natal point at every aspect that overlaps the period.
+// Every window of SUN .. PLUTO (or of the query's bodies) to every natal point at every aspect
+// that overlaps the period.
 // Given:   query      natal longitudes, orb and period
 //          longitude  the transiting bodies' longitudes; asked for moments inside and outside
-//                     the period, as far as windows and series reach
+//                     the period, as far as windows and series reach; no body may move faster
+//                     than the speeds the search assumes (half as much again as the theory's
+//                     largest in the years 1 to 9999), which let it leap over decades far
+//                     from a point
 // Returns: each window whole, with all its hits, sorted by enters, then by transiting body,
 //          aspect and natal point; nothing when the orb is not positive
 // Notes:   each body's track is sampled at a step fine enough to see each of its stations,

@@ -73,11 +73,12 @@ double Bisect(const G& g, double a, double b) {
     return (a + b) / 2;
 }
 
-// Windows of SATURN to one target point by sampling every `step` days over [from, to], with
-// passes counted over every hit found there.
+// Windows of one body (SATURN unless said) to one target point by sampling every `step` days
+// over [from, to], with passes counted over every hit found there.
 std::vector<BruteWindow> BruteForce(const LongitudeFunction& f, double target, double orb,
-                                    double from, double to, double step = 0.01) {
-    auto delta = [&](double t) { return WrapDelta(f(Body::Saturn, t) - target); };
+                                    double from, double to, double step = 0.01,
+                                    Body body = Body::Saturn) {
+    auto delta = [&](double t) { return WrapDelta(f(body, t) - target); };
     auto edge = [&](double t) { return std::fabs(delta(t)) - orb; };
     std::vector<BruteWindow> windows;
     std::vector<double> allHits;
@@ -107,7 +108,7 @@ std::vector<BruteWindow> BruteForce(const LongitudeFunction& f, double target, d
         prevT = t;
         prevD = d;
     }
-    const double half = MeanPeriodDays(Body::Saturn) / 2;
+    const double half = MeanPeriodDays(body) / 2;
     std::vector<int> pass(allHits.size());
     std::vector<int> passes(allHits.size());
     for (std::size_t b = 0; b < allHits.size();) {
@@ -202,6 +203,55 @@ TEST(TransitSearch, AgreesWithBruteForceOnHardCases) {
             }
         }
         EXPECT_EQ(hits, c.hitsSeen);
+    }
+}
+
+// A slow loop whose three passes over a point lie 900 and 1300 days apart, much further than
+// the search samples beyond the period at first: the series is still counted whole, and a
+// period around any one pass numbers it within all three.
+TEST(TransitSearch, PassesFarBeyondThePeriodStillCount) {
+    constexpr double kPeriodDays = 3000;
+    const LongitudeFunction f = [](Body body, double jd) {
+        const double t = jd - kDay0;
+        const double deg =
+            body == Body::Pluto
+                ? 150 + 0.004 * t + 6 * std::sin(2 * std::numbers::pi * t / kPeriodDays)
+                : 40.0 * static_cast<int>(body) + 360 / MeanPeriodDays(body) * t;
+        return deg - 360 * std::floor(deg / 360);
+    };
+    TransitQuery query;
+    for (int n = 1; n <= 10; ++n) {
+        query.natal[static_cast<std::size_t>(n)] = 20 + 7.0 * n;  // far from the loop
+    }
+    query.natal[static_cast<std::size_t>(Body::Sun)] = 155;
+    query.orbDeg = 0.3;
+    std::vector<BruteWindow> want;
+    for (const BruteWindow& w :
+         BruteForce(f, 155, query.orbDeg, kDay0 - 3000, kDay0 + 6000, 0.25, Body::Pluto)) {
+        if (!w.hits.empty()) {
+            want.push_back(w);
+        }
+    }
+    ASSERT_EQ(want.size(), 3U) << "the brute force case is off";
+    for (const BruteWindow& expected : want) {
+        SCOPED_TRACE(expected.hits.front() - kDay0);
+        query.fromJulianDate = expected.hits.front() - 5;
+        query.toJulianDate = expected.hits.front() + 5;
+        query.bodies = {Body::Pluto};
+        std::vector<TransitWindow> got;
+        for (const TransitWindow& w : FindTransitWindows(query, f)) {
+            if (w.natal == Body::Sun && w.aspectDeg == 0) {
+                got.push_back(w);
+            }
+        }
+        ASSERT_EQ(got.size(), 1U);
+        EXPECT_EQ(got[0].transit, Body::Pluto);
+        ASSERT_EQ(got[0].hits.size(), 1U);
+        EXPECT_NEAR(got[0].hits[0].julianDate, expected.hits.front(), 1e-4);
+        EXPECT_EQ(got[0].hits[0].pass, expected.pass.front());
+        EXPECT_EQ(got[0].hits[0].passes, 3);
+        EXPECT_NEAR(got[0].enters, expected.enters, 1e-4);
+        EXPECT_NEAR(got[0].leaves, expected.leaves, 1e-4);
     }
 }
 
