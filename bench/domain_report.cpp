@@ -89,9 +89,8 @@ void BM_ReportPage(benchmark::State& state) {
 }
 BENCHMARK(BM_ReportPage)->Unit(benchmark::kMicrosecond);
 
-void BM_YearOfForwardPages(benchmark::State& state) {
-    StartedProgram data;
-    Program& program = data.program;
+// A year of Forward pages into an emptied buffer, each time round.
+void RunYearOfForwardPages(benchmark::State& state, Program& program) {
     for (auto _ : state) {
         program.Buffer().ClearAllData();
         for (int day = 0; day < 365; ++day) {
@@ -100,6 +99,11 @@ void BM_YearOfForwardPages(benchmark::State& state) {
         benchmark::DoNotOptimize(program.Buffer().AllLineCount());
     }
     state.counters["lines/year"] = program.Buffer().AllLineCount();
+}
+
+void BM_YearOfForwardPages(benchmark::State& state) {
+    StartedProgram data;
+    RunYearOfForwardPages(state, data.program);
 }
 BENCHMARK(BM_YearOfForwardPages)->Unit(benchmark::kMillisecond);
 
@@ -127,16 +131,8 @@ BENCHMARK(BM_FirstPageWithTiming)->Arg(15)->Arg(50)->Unit(benchmark::kMillisecon
 
 void BM_YearOfForwardPagesWithTiming(benchmark::State& state) {
     StartedProgram data(OptionsWithOrb(state.range(0)));
-    Program& program = data.program;
-    program.SetShowTiming(true);
-    for (auto _ : state) {
-        program.Buffer().ClearAllData();
-        for (int day = 0; day < 365; ++day) {
-            program.Forward();
-        }
-        benchmark::DoNotOptimize(program.Buffer().AllLineCount());
-    }
-    state.counters["lines/year"] = program.Buffer().AllLineCount();
+    data.program.SetShowTiming(true);
+    RunYearOfForwardPages(state, data.program);
 }
 BENCHMARK(BM_YearOfForwardPagesWithTiming)->Arg(15)->Arg(50)->Unit(benchmark::kMillisecond);
 
