@@ -3,7 +3,7 @@
 #include "../tests/support/fakes.h"
 #include "buffer/data_buffer.h"
 #include "report/name_tables.h"
-#include "report/program.h"
+#include "session/program.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,9 +16,10 @@ using velmaris::domain::AspectName;
 using velmaris::domain::DataBuffer;
 using velmaris::domain::Latin1;
 using velmaris::domain::PlanetNames;
-using velmaris::domain::Program;
-using velmaris::domain::ProgramServices;
+using velmaris::session::Program;
+using velmaris::session::ProgramServices;
 namespace testing = velmaris::testing;
+namespace domain = velmaris::domain;
 
 // The nine aspects the report looks up, as aspect-table indexes.
 constexpr int kReportedAspects[] = {2, 3, 4, 5, 6, 8, 9, 10, 11};
@@ -137,16 +138,18 @@ void BM_YearOfForwardPagesWithTiming(benchmark::State& state) {
 BENCHMARK(BM_YearOfForwardPagesWithTiming)->Arg(15)->Arg(50)->Unit(benchmark::kMillisecond);
 
 void BM_AppendUpToLimit(benchmark::State& state) {
-    CountingMessages messages;
+    long refused = 0;
+    const domain::NoticeSink notices = [&refused](const domain::Notice&) { ++refused; };
     const QString line = QStringLiteral("     A line of a report page of ordinary length.");
     const int count = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        DataBuffer buffer(messages);
+        DataBuffer buffer(notices);
         for (int i = 0; i < count; ++i) {
             buffer.AppendBufferLine(line);
         }
         benchmark::DoNotOptimize(buffer.AllLineCount());
     }
+    benchmark::DoNotOptimize(refused);
     state.SetComplexityN(count);
 }
 BENCHMARK(BM_AppendUpToLimit)->RangeMultiplier(2)->Range(1024, 32767)->Complexity(benchmark::oN);

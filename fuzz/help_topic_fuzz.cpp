@@ -10,11 +10,10 @@ using namespace velmaris;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::WriteScratch(QStringLiteral("HINTS.HLP"), data, size);
-    testing::RecordingMessages messages;
-    testing::RecordingTextArea textArea;
-    domain::DataBuffer buffer(messages);
-    domain::ShowHelpTopic(fuzz::ScratchFolder().path(), QStringLiteral("HINTS.HLP"), buffer,
-                          textArea, messages);
+    const domain::NoticeSink quiet = [](const domain::Notice&) {};
+    domain::DataBuffer buffer(quiet);
+    domain::WriteHelpTopic(fuzz::ScratchFolder().path(), QStringLiteral("HINTS.HLP"), buffer,
+                           quiet);
     if (buffer.AllLineCount() > domain::kBufferLineLimit ||
         buffer.AllLines() != buffer.PageLines()) {
         std::abort();

@@ -5,8 +5,8 @@
 #include "fuzz_support.h"
 
 #include "calendar/calendar.h"
-#include "report/program.h"
 #include "report/report_writer.h"
+#include "session/program.h"
 
 #include <QLocale>
 
@@ -21,8 +21,8 @@ struct World {
     testing::FixedRegional regional{0, 0, QLocale(QLocale::English)};
     testing::RecordingMessages messages;
     testing::RecordingTextArea textArea;
-    domain::Program program{domain::ProgramServices{clock, regional, messages, textArea,
-                                                    QStringLiteral(VELMARIS_DATA_DIR)}};
+    session::Program program{session::ProgramServices{clock, regional, messages, textArea,
+                                                      QStringLiteral(VELMARIS_DATA_DIR)}};
     World() { program.StartUp(); }
 };
 
@@ -60,8 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     settings.orbDeg = 1.5f;
     settings.locale = QLocale(QLocale::English);
     settings.presentClock = QTime(22, 15);
-    domain::DataBuffer buffer(world.messages);
-    domain::WriteReport(state, settings, buffer, world.messages, ephem::ComputePositions);
+    const domain::NoticeSink notices = session::NoticesTo(world.messages);
+    domain::DataBuffer buffer(notices);
+    domain::WriteReport(state, settings, buffer, notices, ephem::ComputePositions);
     world.messages.shown.clear();
     return 0;
 }

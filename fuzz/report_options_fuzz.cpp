@@ -3,7 +3,7 @@
 // files; start-up must compute the natal chart and write the first page or say why not.
 #include "fuzz_support.h"
 
-#include "report/program.h"
+#include "session/program.h"
 
 #include <QLocale>
 
@@ -31,8 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     testing::FixedRegional regional(1, 1, QLocale(QLocale::English));
     testing::RecordingMessages messages;
     testing::RecordingTextArea textArea;
-    domain::Program program(
-        domain::ProgramServices{clock, regional, messages, textArea, fuzz::ScratchFolder().path()});
+    session::Program program(session::ProgramServices{clock, regional, messages, textArea,
+                                                      fuzz::ScratchFolder().path()});
     program.StartUp();
     if (program.Buffer().PageLineCount() == 0 || textArea.text.isEmpty()) {
         std::abort();

@@ -117,7 +117,7 @@ TransitListingWindow::TransitListingWindow(ListingWindowServices services, QWidg
 bool TransitListingWindow::ListPeriod(const QDate& from, const QDate& to) {
     from_->setDate(from);
     to_->setDate(to);
-    domain::Program& program = services_.program;
+    session::Program& program = services_.program;
     const domain::PeriodQuery asked =
         domain::QueryForPeriod(from, to, program.Options(), program.NatalPositions());
     if (!asked.period.accepted) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/program.h"
+#include "session/program.h"
 #include "transits/transit_search.h"
 
 #include <QWidget>
@@ -18,7 +18,7 @@ namespace velmaris::app {
 
 // What the Transit Listing window works with; it must outlive the window.
 struct ListingWindowServices {
-    domain::Program& program;
+    session::Program& program;
     platform::MessageBoxes& messages;
     platform::Clock& clock;
     // Chooses the file a listing is exported to (filter and default suffix given); nothing

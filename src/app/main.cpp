@@ -11,7 +11,7 @@
 #include "platform/qt/running_copy.h"
 #include "platform/qt/screen_metrics.h"
 #include "platform/qt/single_copy_lock.h"
-#include "report/program.h"
+#include "session/program.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -98,7 +98,7 @@ int WindowMain(int argc, char** argv, std::optional<QString> screenshotFolder) {
     platform::MessageBoxes& messages =
         screenshotFolder.has_value() ? static_cast<platform::MessageBoxes&>(streamMessages) : boxes;
     if (!choice.problem.isEmpty()) {
-        messages.Show(choice.problem, app::kStartUpFailedTitle,
+        messages.Show(choice.problem, session::kStartUpFailedTitle,
                       folder.isEmpty() ? platform::MessageStyle::Critical
                                        : platform::MessageStyle::Exclamation);
     }
@@ -124,7 +124,7 @@ int WindowMain(int argc, char** argv, std::optional<QString> screenshotFolder) {
     platform::QtTextArea textArea;
     platform::QtScreenMetrics screen;
     platform::QtFontCatalog fonts;
-    domain::Program program({clock, regional, messages, textArea, folder});
+    session::Program program({clock, regional, messages, textArea, folder});
     const app::MainWindowServices services{program, clock, messages, textArea,
                                            screen,  fonts, nullptr,  choice.installed};
     app::MainWindow window(services);

@@ -1,9 +1,9 @@
 #include "app/main_window.h"
 
 #include "app/print_review_window.h"
-#include "output/output_commands.h"
 #include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_printer.h"
+#include "session/output_commands.h"
 
 #include "app/about_window.h"
 #include "app/caption.h"
@@ -60,8 +60,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     if (output_ == nullptr) {
         fileDialog_ = std::make_unique<platform::QtFileDialog>(this);
         printer_ = std::make_unique<platform::QtPrinter>(services_.program.AppFolder());
-        ownOutput_ = std::make_unique<domain::OutputCommands>(services_.program, services_.messages,
-                                                              *fileDialog_, *printer_);
+        ownOutput_ = std::make_unique<session::OutputCommands>(
+            services_.program, services_.messages, *fileDialog_, *printer_);
         output_ = ownOutput_.get();
     }
 
@@ -185,13 +185,9 @@ void MainWindow::createActions() {
 
 void MainWindow::StartUp() {
     platform::BusyPointer busy;
-    domain::Program& program = services_.program;
-    const QString& folder = program.AppFolder();
+    session::Program& program = services_.program;
 
-    if (domain::EnsureOptionsFile(folder) == domain::OptionsFileState::Restored) {
-        services_.messages.Show(domain::OptionsRestoredText(folder), domain::kOptionsRestoredTitle,
-                                platform::MessageStyle::Information);
-    }
+    program.RestoreMissingOptions();
     program.LoadSettings();
     const domain::WindowSettings& settings = program.InitialWindowSettings();
     applyWindowSettings(settings);
@@ -201,7 +197,7 @@ void MainWindow::StartUp() {
     font_ = TextFont::FromSettings(settings.fontSize, settings.fontBold, settings.fontItalic, step);
 
     if (!services_.fonts.HasFixedPitchFont(kTextFontName)) {
-        services_.messages.Show(kNoTextFontText, kNoTextFontTitle,
+        services_.messages.Show(session::kNoTextFontText, session::kNoTextFontTitle,
                                 platform::MessageStyle::Exclamation);
     }
     applyTextFont();
@@ -211,8 +207,8 @@ void MainWindow::StartUp() {
     try {
         program.ComputeFirstReport();
     } catch (const std::exception& error) {
-        services_.messages.Show(StartUpFailedText(QString::fromLocal8Bit(error.what())),
-                                kStartUpFailedTitle, platform::MessageStyle::Exclamation);
+        services_.messages.Show(session::StartUpFailedText(QString::fromLocal8Bit(error.what())),
+                                session::kStartUpFailedTitle, platform::MessageStyle::Exclamation);
     }
     timer1_->start();
 }
@@ -354,7 +350,7 @@ void MainWindow::forward() {
 
 void MainWindow::toggleTiming() {
     platform::BusyPointer busy;
-    domain::Program& program = services_.program;
+    session::Program& program = services_.program;
     program.SetShowTiming(mnuMoreShowTiming_->isChecked());
     // The day on screen is written again, with or without its timing lines.
     if (program.Buffer().AllLineCount() > 0) {
@@ -370,7 +366,7 @@ void MainWindow::backward() {
 }
 
 void MainWindow::newDate() {
-    domain::Program& program = services_.program;
+    session::Program& program = services_.program;
     {
         NewDateDialog dialog(
             program.NewDateStartFields(),
@@ -494,8 +490,7 @@ void MainWindow::editOptions() {
 
 void MainWindow::showHelpTopic(const QString& helpFile) {
     platform::BusyPointer busy;
-    domain::ShowHelpTopic(services_.program.AppFolder(), helpFile, services_.program.Buffer(),
-                          services_.textArea, services_.messages);
+    services_.program.ShowHelpTopic(helpFile);
 }
 
 void MainWindow::showProgramFolder() {

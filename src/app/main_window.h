@@ -6,7 +6,7 @@
 #include "platform/message_boxes.h"
 #include "platform/qt/qt_text_area.h"
 #include "platform/qt/screen_metrics.h"
-#include "report/program.h"
+#include "session/program.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -18,7 +18,7 @@ class QMenu;
 class QPlainTextEdit;
 class QTimer;
 
-namespace velmaris::domain {
+namespace velmaris::session {
 class OutputCommands;
 }
 namespace velmaris::platform {
@@ -38,7 +38,7 @@ class PrintReviewWindow;
 
 // What the main window works with; everything must outlive the window.
 struct MainWindowServices {
-    domain::Program& program;
+    session::Program& program;
     platform::Clock& clock;
     platform::MessageBoxes& messages;
     platform::QtTextArea& textArea;  // the window attaches its text box to it
@@ -46,7 +46,7 @@ struct MainWindowServices {
     const platform::FontCatalog& fonts;
     // Save and print commands; when none is given the window makes its own with the desktop's
     // save dialog and default printer.
-    domain::OutputCommands* output = nullptr;
+    session::OutputCommands* output = nullptr;
     // The installed copy of the data files, when the program folder was seeded from one.
     QString installedFolder = QString();
 };
@@ -128,8 +128,8 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<platform::QtPrinter> picturePrinter_;
     std::unique_ptr<platform::QtFileDialog> fileDialog_;
     std::unique_ptr<platform::QtPrinter> printer_;
-    std::unique_ptr<domain::OutputCommands> ownOutput_;
-    domain::OutputCommands* output_ = nullptr;
+    std::unique_ptr<session::OutputCommands> ownOutput_;
+    session::OutputCommands* output_ = nullptr;
     bool settingsWritten_ = false;
 };
 

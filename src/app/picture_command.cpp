@@ -80,7 +80,7 @@ int Save(const pictures::DisplayList& list, const PictureArguments& arguments, i
 
 }  // namespace
 
-pictures::WheelInput WheelOfPage(const domain::Program& program) {
+pictures::WheelInput WheelOfPage(const session::Program& program) {
     const domain::MomentFields& natal = program.Natal();
     const float orb = program.Options()[1];
     // The clock of the options file holds minutes as hundredths: 2.45 is 2:45.
@@ -101,7 +101,7 @@ pictures::WheelInput WheelOfPage(const domain::Program& program) {
                                     program.Positions());
 }
 
-PeriodTimeline TimelineOfPeriod(const domain::Program& program, const QDate& from, const QDate& to,
+PeriodTimeline TimelineOfPeriod(const session::Program& program, const QDate& from, const QDate& to,
                                 const QDateTime& now) {
     const domain::PeriodQuery asked =
         domain::QueryForPeriod(from, to, program.Options(), program.NatalPositions());
@@ -130,9 +130,9 @@ int RunWheel(const QStringList& arguments, const ListingCommandServices& service
 
     platform::StreamMessageBoxes messages(err);
     KeptText page;
-    domain::Program program(
+    session::Program program(
         {services.clock, services.regional, messages, page, services.appFolder});
-    if (!StartUpAtDay(program, messages, services.appFolder, day)) {
+    if (!StartUpAtDay(program, messages, day)) {
         return kPictureFailed;
     }
     pictures::WheelInput input;

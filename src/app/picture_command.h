@@ -3,7 +3,7 @@
 #include "app/listing_command.h"
 #include "pictures/timeline.h"
 #include "pictures/wheel.h"
-#include "report/program.h"
+#include "session/program.h"
 
 #include <QStringList>
 #include <QTextStream>
@@ -20,7 +20,7 @@ inline constexpr int kPictureUsage = 2;   // the arguments were not understood
 // The wheel of the page the program last wrote: its natal chart, its moment, its orb, and a
 // legend with the date line, the birth data and the orb.
 // Throws:  EphemerisError when the positions of the page's moment cannot be computed
-[[nodiscard]] pictures::WheelInput WheelOfPage(const domain::Program& program);
+[[nodiscard]] pictures::WheelInput WheelOfPage(const session::Program& program);
 
 // The timeline of a period for the program's natal chart and orb, or why there is none.
 struct PeriodTimeline {
@@ -30,7 +30,7 @@ struct PeriodTimeline {
 
 // Given:   from, to  the period's first and last day on the computer's clock
 //          now       the computer's clock, for the today line
-[[nodiscard]] PeriodTimeline TimelineOfPeriod(const domain::Program& program, const QDate& from,
+[[nodiscard]] PeriodTimeline TimelineOfPeriod(const session::Program& program, const QDate& from,
                                               const QDate& to, const QDateTime& now);
 
 // velmaris --wheel [DATE] --output FILE.svg|FILE.png [--size PIXELS]: the wheel of the page

@@ -283,7 +283,7 @@ void TimelineWindow::MovePageTo(QPointF picturePoint) {
         return;
     }
     const QDate date = layout_->DateAt(picturePoint.x()).date();
-    domain::Program& program = services_.program;
+    session::Program& program = services_.program;
     if (program.AcceptNewDate(QString::number(date.month()), QString::number(date.day()),
                               QString::number(date.year()))) {
         platform::BusyPointer busy;

@@ -3,7 +3,7 @@
 #include "pictures/display_list.h"
 #include "pictures/timeline.h"
 #include "platform/message_boxes.h"
-#include "report/program.h"
+#include "session/program.h"
 
 #include <QWidget>
 
@@ -47,7 +47,7 @@ class PictureView : public QWidget {
 
 // What the picture windows work with; it must outlive them.
 struct PictureWindowServices {
-    domain::Program& program;
+    session::Program& program;
     platform::MessageBoxes& messages;
     platform::Clock& clock;
     // Chooses the file a picture is saved to; nothing when the user cancels.

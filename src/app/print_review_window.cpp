@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "output/output_commands.h"
 #include "platform/qt/busy_pointer.h"
+#include "session/output_commands.h"
 
 namespace velmaris::app {
 namespace {
@@ -26,7 +26,7 @@ QFont ReviewFont() {
 
 }  // namespace
 
-PrintReviewWindow::PrintReviewWindow(domain::OutputCommands& output, QWidget* parent)
+PrintReviewWindow::PrintReviewWindow(session::OutputCommands& output, QWidget* parent)
     : QDialog(parent), output_(output) {
     setObjectName(QStringLiteral("PrntFile"));
     setWindowTitle(QStringLiteral("Data To Be Printed"));

@@ -6,7 +6,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace velmaris::domain {
+namespace velmaris::session {
 class OutputCommands;
 }
 
@@ -19,7 +19,7 @@ class PrintReviewWindow : public QDialog {
     Q_OBJECT
 
   public:
-    explicit PrintReviewWindow(domain::OutputCommands& output, QWidget* parent = nullptr);
+    explicit PrintReviewWindow(session::OutputCommands& output, QWidget* parent = nullptr);
 
     // Loads the staging file into the text box.
     void LoadStagedText();
@@ -32,7 +32,7 @@ class PrintReviewWindow : public QDialog {
   private:
     void print();
 
-    domain::OutputCommands& output_;
+    session::OutputCommands& output_;
     QPlainTextEdit* txtContent_ = nullptr;
     QPushButton* btnPrint_ = nullptr;
     QPushButton* btnCancel_ = nullptr;

@@ -2,7 +2,7 @@
 
 #include "calendar/new_date.h"
 #include "options/options_editor.h"
-#include "report/program.h"
+#include "session/program.h"
 
 #include <QRegularExpression>
 
@@ -26,12 +26,8 @@ std::optional<DayArgument> ParseDayArgument(const QString& text) {
     return DayArgument{match.captured(2), match.captured(3), match.captured(1)};
 }
 
-bool StartUpAtDay(domain::Program& program, platform::MessageBoxes& messages,
-                  const QString& appFolder, const std::optional<DayArgument>& day) {
-    if (domain::EnsureOptionsFile(appFolder) == domain::OptionsFileState::Restored) {
-        messages.Show(domain::OptionsRestoredText(appFolder), domain::kOptionsRestoredTitle,
-                      platform::MessageStyle::Information);
-    }
+bool StartUpAtDay(session::Program& program, platform::MessageBoxes& messages,
+                  const std::optional<DayArgument>& day) {
     program.StartUp();
     if (day) {
         // The New Date fields let a month 13 run on into the next year; a date written on the
@@ -39,8 +35,7 @@ bool StartUpAtDay(domain::Program& program, platform::MessageBoxes& messages,
         const std::optional<QString> problem =
             domain::CalendarDayProblem(day->year.toInt(), day->month.toInt(), day->day.toInt());
         if (problem) {
-            messages.Show(*problem, QStringLiteral("Warning!"),
-                          platform::MessageStyle::Exclamation);
+            messages.Show(*problem, session::kWarningTitle, platform::MessageStyle::Exclamation);
             return false;
         }
         if (!program.AcceptNewDate(day->month, day->day, day->year)) {
@@ -70,11 +65,11 @@ int RunReport(const QStringList& givenArguments, const ReportCommandServices& se
 
     platform::StreamMessageBoxes messages(err);
     KeptText page;
-    domain::Program program({services.clock, services.regional, messages, page, services.appFolder,
-                             services.positions});
+    session::Program program({services.clock, services.regional, messages, page, services.appFolder,
+                              services.positions});
     // The command's page has timing only when asked for, whatever the window keeps.
     program.SetShowTiming(timing);
-    if (!StartUpAtDay(program, messages, services.appFolder, day)) {
+    if (!StartUpAtDay(program, messages, day)) {
         return kReportFailed;
     }
 

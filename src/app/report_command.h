@@ -2,8 +2,8 @@
 
 #include "platform/clock.h"
 #include "platform/regional_settings.h"
-#include "report/program.h"
 #include "report/report_writer.h"
+#include "session/program.h"
 
 #include <QStringList>
 #include <QTextStream>
@@ -56,8 +56,8 @@ struct DayArgument {
 
 // Start-up as the window does it, then, when a day is given, the page of that day at the
 // start-up clock time. Returns false when the day was refused (its message has been shown).
-bool StartUpAtDay(domain::Program& program, platform::MessageBoxes& messages,
-                  const QString& appFolder, const std::optional<DayArgument>& day);
+bool StartUpAtDay(session::Program& program, platform::MessageBoxes& messages,
+                  const std::optional<DayArgument>& day);
 
 int RunReport(const QStringList& arguments, const ReportCommandServices& services, QTextStream& out,
               QTextStream& err);

@@ -1,7 +1,5 @@
 #include "buffer/data_buffer.h"
 
-#include "platform/text_area.h"
-
 namespace velmaris::domain {
 
 void DataBuffer::ClearDataBuffer() {
@@ -11,8 +9,7 @@ void DataBuffer::ClearDataBuffer() {
 bool DataBuffer::AppendBufferLine(const QString& text) {
     // Both lists are checked before either is touched, so a refused line leaves them in step.
     if (AllLineCount() >= kBufferLineLimit || PageLineCount() >= kBufferLineLimit) {
-        messages_->Show(kBufferFullText, QStringLiteral("Warning!"),
-                        platform::MessageStyle::Critical);
+        notices_({NoticeKind::BufferFull, {}});
         return false;
     }
     allLines_.append(text);
@@ -36,23 +33,21 @@ QString DataBuffer::PageText() const {
     return text;
 }
 
-bool DataBuffer::ShowDataBuffer(platform::TextArea& textArea) {
-    if (textArea.IsMinimised() || AllLineCount() == 0) {
+bool DataBuffer::ShowDataBuffer(bool minimised, const std::function<void(const QString&)>& show) {
+    if (minimised || AllLineCount() == 0) {
         return false;
     }
     AppendBlankLine();
-    textArea.SetText(PageText());
+    show(PageText());
     if (AllLineCount() > kBufferWarningLineCount) {
-        messages_->Show(kBufferNearlyFullText, QStringLiteral("Warning!"),
-                        platform::MessageStyle::Information);
+        notices_({NoticeKind::BufferNearlyFull, {}});
     }
     return true;
 }
 
 void DataBuffer::ClearAllData() {
     allLines_ = QStringList();
-    messages_->Show(kBufferClearedText, QStringLiteral("Information!"),
-                    platform::MessageStyle::Exclamation);
+    notices_({NoticeKind::BufferCleared, {}});
 }
 
 void DataBuffer::Reset() {

@@ -1,27 +1,16 @@
 #pragma once
 
-#include "platform/message_boxes.h"
+#include "buffer/notices.h"
 
 #include <QString>
 #include <QStringList>
 
-namespace velmaris::platform {
-class TextArea;
-}
+#include <utility>
 
 namespace velmaris::domain {
 
 inline constexpr int kBufferLineLimit = 32767;
 inline constexpr int kBufferWarningLineCount = 1000;
-
-inline const QString kBufferFullText = QStringLiteral(
-    "Buffer cannot hold any more data. Please print and/or clear data buffer before displaying "
-    "any more data. This message may appear up to 35 times depending on how full the buffer is "
-    "and how much the program wants to write to it.");
-inline const QString kBufferNearlyFullText = QStringLiteral(
-    "The data buffer is nearly full. Please consider clearing the data buffer by clicking on the "
-    "'Clear all data' menu item.");
-inline const QString kBufferClearedText = QStringLiteral("All data cleared from buffer.");
 
 // The program's output store: every line written since start-up or the last "Clear all data"
 // (AllLines), and the lines of the page now shown (PageLines).
@@ -29,7 +18,7 @@ inline const QString kBufferClearedText = QStringLiteral("All data cleared from 
 // output add one empty line after the last stored one (the always-empty slot at index count).
 class DataBuffer {
   public:
-    explicit DataBuffer(platform::MessageBoxes& messages) : messages_(&messages) {}
+    explicit DataBuffer(NoticeSink notices) : notices_(std::move(notices)) {}
 
     [[nodiscard]] const QStringList& AllLines() const { return allLines_; }
     [[nodiscard]] const QStringList& PageLines() const { return pageLines_; }
@@ -40,8 +29,7 @@ class DataBuffer {
     void ClearDataBuffer();
 
     // Appends one line (without line end) to both lists. When either list already holds
-    // 32767 lines the line is stored in neither, the full-buffer message is shown, and false
-    // is returned.
+    // 32767 lines the line is stored in neither, BufferFull is told, and false is returned.
     bool AppendBufferLine(const QString& text);
     bool AppendBlankLine() { return AppendBufferLine(QString()); }
 
@@ -50,19 +38,19 @@ class DataBuffer {
     [[nodiscard]] QString PageText() const;
 
     // Shows the page: nothing while the window is minimised or the whole buffer is empty;
-    // otherwise appends a blank line, replaces the text area's text with PageText() and, when
-    // the whole buffer holds more than 1000 lines, shows the nearly-full warning (on every
-    // show until the buffer is cleared). Returns whether the page was shown.
-    bool ShowDataBuffer(platform::TextArea& textArea);
+    // otherwise appends a blank line, hands PageText() to `show` and, when the whole buffer
+    // holds more than 1000 lines, tells BufferNearlyFull (on every show until the buffer is
+    // cleared). Returns whether the page was shown.
+    bool ShowDataBuffer(bool minimised, const std::function<void(const QString&)>& show);
 
-    // Empties the whole buffer (not the page on screen) and confirms it to the user.
+    // Empties the whole buffer (not the page on screen) and tells BufferCleared.
     void ClearAllData();
 
     // Empties both lists without a message, as at start-up.
     void Reset();
 
   private:
-    platform::MessageBoxes* messages_;
+    NoticeSink notices_;
     QStringList allLines_;
     QStringList pageLines_;
 };

@@ -9,14 +9,13 @@
 
 namespace velmaris::domain {
 
-bool ShowHelpTopic(const QString& appFolder, const QString& helpFile, DataBuffer& buffer,
-                   platform::TextArea& textArea, platform::MessageBoxes& messages) {
+bool WriteHelpTopic(const QString& appFolder, const QString& helpFile, DataBuffer& buffer,
+                    const NoticeSink& notices) {
     // The whole file is read before the page is started, so that a file that cannot be read
     // leaves the page on screen and the buffer untouched.
     const io::DataFileRead file = io::ReadDataFile(io::DataFilePath(appFolder, helpFile));
     if (file.tooLarge) {
-        messages.Show(io::DataFileTooLargeText(helpFile, io::kLargestDataFileBytes),
-                      QStringLiteral("Warning!"), platform::MessageStyle::Exclamation);
+        notices({NoticeKind::HelpTopicTooLarge, helpFile});
     }
     if (!file.contents) {
         return false;
@@ -28,7 +27,6 @@ bool ShowHelpTopic(const QString& appFolder, const QString& helpFile, DataBuffer
         }
     }
     buffer.AppendBlankLine();
-    buffer.ShowDataBuffer(textArea);
     return true;
 }
 

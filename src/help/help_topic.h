@@ -4,10 +4,7 @@
 
 #include <array>
 
-namespace velmaris::platform {
-class MessageBoxes;
-class TextArea;
-}  // namespace velmaris::platform
+#include "buffer/notices.h"
 
 namespace velmaris::domain {
 
@@ -35,18 +32,18 @@ inline constexpr std::array<HelpTopic, 9> kHelpTopics = {{
 // How exact the positions and the timing are: after the program's own items in the Help menu.
 inline constexpr HelpTopic kAccuracyTopic{"mnuHelpAccuracy", "ACCURACY.HLP"};
 
-// Shows a help topic as a page of the data buffer: a new page, every line of the topic file,
-// one blank line, then the page is shown.
+// Writes a help topic as a page of the data buffer: a new page, every line of the topic file,
+// one blank line. The caller shows the page.
 // Given:   appFolder  program folder that holds the topic file
 //          helpFile   topic file name, e.g. "HINTS.HLP"
-// Returns: whether the topic was shown
+// Returns: whether the topic was written
 // Notes:   a missing or unreadable topic file changes nothing, neither the page nor the whole
 //          buffer, so the page on screen stays as it was; a file larger than
-//          kLargestDataFileBytes does the same and says so in a message. When the buffer
+//          kLargestDataFileBytes does the same and tells HelpTopicTooLarge. When the buffer
 //          refuses a line of the topic (it is full), the rest of the topic is left out: each
-//          further line would only be refused with one more full-buffer message.
-bool ShowHelpTopic(const QString& appFolder, const QString& helpFile, DataBuffer& buffer,
-                   platform::TextArea& textArea, platform::MessageBoxes& messages);
+//          further line would only be refused with one more BufferFull.
+bool WriteHelpTopic(const QString& appFolder, const QString& helpFile, DataBuffer& buffer,
+                    const NoticeSink& notices);
 
 // Which folders the program works with: its own folder, and the installed copy of the data
 // files when that folder was seeded from one.

@@ -3,8 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/printer.h"
-
 namespace velmaris::domain {
 
 inline const QString kPrintFontFamily = QStringLiteral("Courier New");

@@ -80,7 +80,7 @@ QString FormatLongitude(double longitudeDeg) {
 }
 
 void WriteReport(ReportState& state, const ReportSettings& settings, DataBuffer& buffer,
-                 platform::MessageBoxes& messages, const PositionSource& positions) {
+                 const NoticeSink& notices, const PositionSource& positions) {
     buffer.AppendBlankLine();
     buffer.AppendBufferLine(kReportHeading);
     buffer.AppendBlankLine();
@@ -101,10 +101,7 @@ void WriteReport(ReportState& state, const ReportSettings& settings, DataBuffer&
 
     if (!computed) {
         buffer.AppendBufferLine(kNoPositionsLine);
-        messages.Show(QStringLiteral("The positions of the planets cannot be computed for %1. "
-                                     "Please choose a date nearer to the present.")
-                          .arg(state.dateText),
-                      QStringLiteral("Warning!"), platform::MessageStyle::Exclamation);
+        notices({NoticeKind::NoPositionsForDay, state.dateText});
     } else if (!state.natalComputed) {
         // Aspects to a chart of zeros would mean nothing; the start-up has said why.
         buffer.AppendBufferLine(kNoNatalChartLine);
@@ -155,7 +152,7 @@ void WriteReport(ReportState& state, const ReportSettings& settings, DataBuffer&
                 anyAspect = true;
                 for (const QString& line : *paragraph) {
                     // A full buffer would refuse every further line of the paragraph too, each
-                    // with a message of its own.
+                    // with a notice of its own.
                     if (!buffer.AppendBufferLine(line)) {
                         break;
                     }
@@ -167,10 +164,7 @@ void WriteReport(ReportState& state, const ReportSettings& settings, DataBuffer&
             buffer.AppendBufferLine(kNoAspectsLine);
         }
         for (const QString& fileName : tooLarge) {
-            messages.Show(
-                io::DataFileTooLargeText(fileName, io::kLargestDataFileBytes) +
-                    QStringLiteral(" The aspects it explains are left out of the report."),
-                QStringLiteral("Warning!"), platform::MessageStyle::Exclamation);
+            notices({NoticeKind::InterpretationTooLarge, fileName});
         }
     }
     state.nextReportDay = state.nextReportDay + 1;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "buffer/data_buffer.h"
-#include "platform/message_boxes.h"
 #include "positions/positions.h"
 #include "report/page_timing.h"
 
@@ -61,13 +60,13 @@ struct ReportSettings {
 // the transiting body's interpretation file, the aspect line, the paragraph and a blank line;
 // "     No aspects today." when there was none; a blank line.
 // When the positions cannot be computed for the day, the page says so instead of listing
-// aspects, the message box explains it, skyPositions keep their values, and the day still
-// advances so that Forward and Backward keep their meaning.
+// aspects, skyPositions keep their values, and the day still
+// advances so that Forward and Backward keep their meaning (NoPositionsForDay is told).
 // An interpretation file larger than kLargestDataFileBytes is not read: its aspects are left
-// out and one message per page names it. When the buffer refuses a paragraph line (it is
-// full), the rest of that paragraph is left out; every other line of the page is still offered
-// to the buffer, which shows its full-buffer message for each refused one.
+// out and one InterpretationTooLarge per page names it. When the buffer refuses a paragraph line
+// (it is full), the rest of that paragraph is left out; every other line of the page is still
+// offered to the buffer, which tells BufferFull for each refused one.
 void WriteReport(ReportState& state, const ReportSettings& settings, DataBuffer& buffer,
-                 platform::MessageBoxes& messages, const PositionSource& positions);
+                 const NoticeSink& notices, const PositionSource& positions);
 
 }  // namespace velmaris::domain

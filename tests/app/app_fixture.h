@@ -3,7 +3,7 @@
 #include "app/main_window.h"
 #include "platform/qt/qt_text_area.h"
 #include "platform/qt/screen_metrics.h"
-#include "report/program.h"
+#include "session/program.h"
 #include "support/fakes.h"
 
 #include <QAction>
@@ -66,8 +66,8 @@ struct AppRig {
         if (copyData) {
             CopyDataFiles(folder);
         }
-        program = std::make_unique<domain::Program>(
-            domain::ProgramServices{clock, regional, messages, textArea, folder.Path()});
+        program = std::make_unique<session::Program>(
+            session::ProgramServices{clock, regional, messages, textArea, folder.Path()});
         window = std::make_unique<app::MainWindow>(
             app::MainWindowServices{*program, clock, messages, textArea, screen, fonts});
     }
@@ -103,7 +103,7 @@ struct AppRig {
     platform::QtTextArea textArea;
     FakeScreen screen;
     FakeFonts fonts;
-    std::unique_ptr<domain::Program> program;
+    std::unique_ptr<session::Program> program;
     std::unique_ptr<app::MainWindow> window;
 };
 

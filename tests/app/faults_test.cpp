@@ -3,7 +3,7 @@
 // Each is told in a message; no file the user had is lost or cut short.
 #include "app/print_review_window.h"
 #include "app_fixture.h"
-#include "output/output_commands.h"
+#include "session/output_commands.h"
 #include "support/output_fakes.h"
 #include "support/scratch_mount.h"
 
@@ -114,7 +114,7 @@ TEST(PrintReviewLoad, StagingFileGoneOrUnreadableIsToldAndTheWindowStillWorks) {
         StartedApp rig;
         ScriptedFileDialog dialog;
         RecordingPrinter printer;
-        domain::OutputCommands output(*rig.program, rig.messages, dialog, printer);
+        session::OutputCommands output(*rig.program, rig.messages, dialog, printer);
         ASSERT_TRUE(output.StagePage());
         const QString path = output.StagingFilePath();
         ASSERT_TRUE(QFile::remove(path));

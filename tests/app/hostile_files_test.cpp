@@ -3,9 +3,9 @@
 // outcome of each (file, kind) is listed in tests/data/hostile-files.tsv.
 #include "app_fixture.h"
 #include "help/help_topic.h"
-#include "output/output_commands.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/single_copy_lock.h"
+#include "session/output_commands.h"
 #include "support/output_fakes.h"
 #include "support/scratch_mount.h"
 
@@ -229,7 +229,7 @@ const Target kTargets[] = {
     {"PRNTFILE.XXX", true,
      [](Case& c, Kind kind) {
          c.rig.window->StartUp();
-         domain::OutputCommands commands(*c.rig.program, c.rig.messages, c.dialog, c.printer);
+         session::OutputCommands commands(*c.rig.program, c.rig.messages, c.dialog, c.printer);
          Make(kind, commands.StagingFilePath(), true);
          c.FillDisk();
          c.rig.messages.shown.clear();
@@ -242,7 +242,7 @@ const Target kTargets[] = {
     {"saved file", true,
      [](Case& c, Kind kind) {
          c.rig.window->StartUp();
-         domain::OutputCommands commands(*c.rig.program, c.rig.messages, c.dialog, c.printer);
+         session::OutputCommands commands(*c.rig.program, c.rig.messages, c.dialog, c.printer);
          const QString path = c.Path("SAVED.TXT");
          Make(kind, path, true);
          c.FillDisk();

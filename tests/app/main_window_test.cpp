@@ -91,8 +91,9 @@ TEST(MainWindowStartUp, MissingTextFontIsToldOnceAndTheFirstPageStillShows) {
     AppRig rig(/*fontInstalled=*/false);
     rig.window->StartUp();
     EXPECT_EQ(rig.Shown(),
-              "Information!|Exclamation|You must have the COURIER NEW font installed in Windows. "
-              "Please add this font through CONTROL PANEL - FONTS.");
+              "Information!|Exclamation|No fixed-pitch font is installed, so the columns of the "
+              "pages will not line up. Please install one, for example with the package "
+              "fonts-liberation.");
     EXPECT_EQ(rig.Text1()->toPlainText(), rig.ShownPage());
     EXPECT_GT(rig.program->Buffer().PageLineCount(), 5);
 }

@@ -16,8 +16,8 @@
 #include <QThread>
 
 #include "app_fixture.h"
-#include "output/output_commands.h"
 #include "platform/qt/qt_printer.h"
+#include "session/output_commands.h"
 #include "support/output_fakes.h"
 
 namespace velmaris::app {
@@ -99,7 +99,7 @@ struct PrintRig : testing::AppRig {
 
     testing::ScriptedFileDialog dialog;
     platform::QtPrinter printer{folder.Path()};
-    domain::OutputCommands output{*program, messages, dialog, printer};
+    session::OutputCommands output{*program, messages, dialog, printer};
 };
 
 QStringList Lines(int count, int width) {

@@ -1,4 +1,5 @@
 #include "buffer/data_buffer.h"
+#include "support/buffer_rig.h"
 
 #include "support/fakes.h"
 
@@ -12,7 +13,7 @@ namespace {
 struct Rig {
     testing::RecordingMessages messages;
     testing::RecordingTextArea area;
-    DataBuffer buffer{messages};
+    DataBuffer buffer{session::NoticesTo(messages)};
 
     void Fill(int lines) {
         for (int i = 0; i < lines; ++i) {
@@ -43,7 +44,7 @@ TEST(DataBuffer, ShowAppendsBlankLineAndOneMoreCrLf) {
     Rig f;
     f.buffer.AppendBufferLine(QStringLiteral("one"));
     f.buffer.AppendBufferLine(QStringLiteral("  two"));
-    ASSERT_TRUE(f.buffer.ShowDataBuffer(f.area));
+    ASSERT_TRUE(testing::ShowPage(f.buffer, f.area));
     EXPECT_EQ(f.area.text.toStdString(), "one\r\n  two\r\n\r\n\r\n");
     EXPECT_EQ(f.buffer.AllLineCount(), 3);
 }
@@ -59,7 +60,7 @@ TEST(DataBuffer, ShowDoesNothingWhileMinimisedOrEmpty) {
         if (c == "cleared") {
             f.buffer.ClearAllData();
         }
-        EXPECT_FALSE(f.buffer.ShowDataBuffer(f.area));
+        EXPECT_FALSE(testing::ShowPage(f.buffer, f.area));
         EXPECT_EQ(f.area.setCount, 0);
         EXPECT_EQ(f.buffer.AllLineCount(), c == "minimised" ? 3 : 0);
     }
@@ -71,15 +72,15 @@ TEST(DataBuffer, NearlyFullWarningAbove1000Lines) {
         SCOPED_TRACE(linesBeforeShow);
         Rig f;
         f.Fill(linesBeforeShow);
-        f.buffer.ShowDataBuffer(f.area);
-        EXPECT_EQ(f.messages.CountOf(kBufferNearlyFullText), warnings);
+        testing::ShowPage(f.buffer, f.area);
+        EXPECT_EQ(f.messages.CountOf(session::kBufferNearlyFullText), warnings);
         if (warnings > 0) {
             EXPECT_EQ(f.messages.shown.back().title.toStdString(), "Warning!");
             EXPECT_EQ(f.messages.shown.back().style, platform::MessageStyle::Information);
             f.buffer.ClearDataBuffer();
             f.buffer.AppendBufferLine(QStringLiteral("next page"));
-            f.buffer.ShowDataBuffer(f.area);
-            EXPECT_EQ(f.messages.CountOf(kBufferNearlyFullText), 2);
+            testing::ShowPage(f.buffer, f.area);
+            EXPECT_EQ(f.messages.CountOf(session::kBufferNearlyFullText), 2);
         }
     }
 }
@@ -98,7 +99,7 @@ TEST(DataBuffer, FullBufferRefusesEveryLineWithOneMessageEach) {
     EXPECT_EQ(f.buffer.AllLineCount(), 32767);
     EXPECT_EQ(f.buffer.PageLineCount(), 0);
     EXPECT_EQ(f.buffer.AllLines().back().toStdString(), "last that fits");
-    EXPECT_EQ(f.messages.CountOf(kBufferFullText), 20);
+    EXPECT_EQ(f.messages.CountOf(session::kBufferFullText), 20);
     EXPECT_EQ(f.messages.shown.front().title.toStdString(), "Warning!");
     EXPECT_EQ(f.messages.shown.front().style, platform::MessageStyle::Critical);
 }
@@ -112,7 +113,7 @@ TEST(DataBuffer, FullPageRefusesWithoutTouchingWholeBuffer) {
     EXPECT_FALSE(f.buffer.AppendBufferLine(QStringLiteral("refused")));
     EXPECT_EQ(f.buffer.AllLineCount(), 0);
     EXPECT_EQ(f.buffer.PageLineCount(), 32767);
-    EXPECT_EQ(f.messages.CountOf(kBufferFullText), 1);
+    EXPECT_EQ(f.messages.CountOf(session::kBufferFullText), 1);
 }
 
 }  // namespace

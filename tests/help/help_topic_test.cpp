@@ -2,6 +2,7 @@
 #include "help/help_topic.h"
 
 #include "buffer/data_buffer.h"
+#include "support/buffer_rig.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
@@ -34,11 +35,11 @@ TEST(ShowHelpTopic, ShowsTheFileAsAPage) {
         folder.Write(QStringLiteral("HINTS.HLP"), c.file);
         RecordingMessages messages;
         RecordingTextArea area;
-        DataBuffer buffer(messages);
+        DataBuffer buffer(session::NoticesTo(messages));
         buffer.AppendBufferLine(QStringLiteral("an earlier page"));
 
         ASSERT_TRUE(
-            ShowHelpTopic(folder.Path(), QStringLiteral("HINTS.HLP"), buffer, area, messages));
+            testing::ShowTopic(folder.Path(), QStringLiteral("HINTS.HLP"), buffer, area, messages));
 
         // The topic's lines, the blank line the topic ends with and the one the show adds.
         const QStringList page = c.lines + QStringList{QString(), QString()};
@@ -53,16 +54,16 @@ TEST(ShowHelpTopic, MissingFileChangesNothing) {
     DataFolder folder;
     RecordingMessages messages;
     RecordingTextArea area;
-    DataBuffer buffer(messages);
+    DataBuffer buffer(session::NoticesTo(messages));
     buffer.AppendBufferLine(QStringLiteral("page line"));
-    buffer.ShowDataBuffer(area);
+    testing::ShowPage(buffer, area);
     const QStringList pageBefore = buffer.PageLines();
     const QStringList allBefore = buffer.AllLines();
     const QString textBefore = area.text;
     const int setsBefore = area.setCount;
 
     EXPECT_FALSE(
-        ShowHelpTopic(folder.Path(), QStringLiteral("UPGRADES.HLP"), buffer, area, messages));
+        testing::ShowTopic(folder.Path(), QStringLiteral("UPGRADES.HLP"), buffer, area, messages));
     EXPECT_EQ(buffer.PageLines(), pageBefore);
     EXPECT_EQ(buffer.AllLines(), allBefore);
     EXPECT_EQ(area.text, textBefore);

@@ -16,6 +16,8 @@
 namespace velmaris::domain {
 namespace {
 
+using session::Program;
+
 using testing::DataFolder;
 using testing::kToday;
 
@@ -178,11 +180,11 @@ TEST(BadDataFiles, HelpTopicFile) {
         testing::ReportRig f;
         Put(f.folder, QStringLiteral("HINTS.HLP"), bytes, "Hints\r\n");
         f.buffer.AppendBufferLine(QStringLiteral("the page before"));
-        f.buffer.ShowDataBuffer(f.textArea);
+        testing::ShowPage(f.buffer, f.textArea);
         const QString before = f.textArea.text;
 
-        EXPECT_EQ(ShowHelpTopic(f.folder.Path(), QStringLiteral("HINTS.HLP"), f.buffer, f.textArea,
-                                f.messages),
+        EXPECT_EQ(testing::ShowTopic(f.folder.Path(), QStringLiteral("HINTS.HLP"), f.buffer,
+                                     f.textArea, f.messages),
                   lines.has_value());
         ASSERT_EQ(f.messages.shown.size(), lines ? 0U : 1U);
         if (bytes == binary) {
@@ -281,14 +283,14 @@ TEST(FullBuffer, PagesWrittenAtTheLimitLoseNothingAndDoNotFloodMessages) {
             f.Write();
             EXPECT_EQ(f.state.nextReportDay, kToday + 1);
         } else {
-            EXPECT_TRUE(ShowHelpTopic(f.folder.Path(), QStringLiteral("HINTS.HLP"), f.buffer,
-                                      f.textArea, f.messages));
+            EXPECT_TRUE(testing::ShowTopic(f.folder.Path(), QStringLiteral("HINTS.HLP"), f.buffer,
+                                           f.textArea, f.messages));
             EXPECT_EQ(f.textArea.text.count(QStringLiteral("\r\n")), storedLines + 1);
         }
         EXPECT_EQ(f.buffer.AllLineCount(), linesBefore + storedLines);
         EXPECT_EQ(f.buffer.AllLines().mid(0, linesBefore), before);
         EXPECT_EQ(f.buffer.PageLineCount(), storedLines);
-        EXPECT_EQ(f.messages.CountOf(kBufferFullText), fullMessages);
+        EXPECT_EQ(f.messages.CountOf(session::kBufferFullText), fullMessages);
     }
 }
 

@@ -2,7 +2,8 @@
 
 // Shared setup of the report tests: the program on a fixed evening, and the report writer on
 // a fixed sky.
-#include "report/program.h"
+#include "session/program.h"
+#include "support/buffer_rig.h"
 #include "support/fakes.h"
 
 #include <QDir>
@@ -50,7 +51,7 @@ struct ProgramRig {
     RecordingTextArea textArea;
     domain::PositionSource sky;
     std::vector<ephem::ChartMoment> asked;
-    domain::Program program{domain::ProgramServices{
+    session::Program program{session::ProgramServices{
         clock, regional, messages, textArea, folder.Path(), [this](const ephem::ChartMoment& m) {
             asked.push_back(m);
             return sky ? sky(m) : ephem::ComputePositions(m);
@@ -74,7 +75,8 @@ struct ReportRig {
     DataFolder folder;
     RecordingMessages messages;
     RecordingTextArea textArea;
-    domain::DataBuffer buffer{messages};
+    domain::NoticeSink notices = session::NoticesTo(messages);
+    domain::DataBuffer buffer{notices};
     domain::ReportState state{kToday, 0.25, Positions({{3, 187.0}, {10, 133.3033333}}), {}, {}};
     domain::ReportSettings settings{folder.Path(), 5, 0, QLocale(QLocale::English),
                                     QTime(22, 15, 40)};
@@ -85,7 +87,7 @@ struct ReportRig {
         return sky;
     };
 
-    void Write() { domain::WriteReport(state, settings, buffer, messages, positions); }
+    void Write() { domain::WriteReport(state, settings, buffer, notices, positions); }
 };
 
 }  // namespace velmaris::testing

@@ -47,7 +47,7 @@ TEST(WriteReport, GoldenPageWithAspects) {
     f.folder.Write(QStringLiteral("PLUTO.TXT"),
                    QByteArray("\r\n").repeated(10) + "PLUTO Conjunct MOON\r\nHidden.\r\n");
     f.Write();
-    ASSERT_TRUE(f.buffer.ShowDataBuffer(f.textArea));
+    ASSERT_TRUE(testing::ShowPage(f.buffer, f.textArea));
     const QString want = QStringLiteral(
         "\r\n"
         "                    TRANSITING PLANET ASPECTS TO NATAL PLANETS\r\n"

@@ -1,25 +1,19 @@
-#include "output/output_commands.h"
-
-#include <QDir>
+#include "session/output_commands.h"
 
 #include "io/atomic_write.h"
 #include "io/text_lines.h"
 #include "output/output_files.h"
 #include "output/print_job.h"
 
-namespace velmaris::domain {
-namespace {
+namespace velmaris::session {
 
+using namespace domain;  // the output files and the print-out's pages
 using platform::MessageStyle;
-
-const QString kWarningTitle = QStringLiteral("Warning!");
-
-}  // namespace
 
 void OutputCommands::Save() {
     const DataBuffer& buffer = program_.Buffer();
     if (buffer.AllLineCount() == 0) {
-        messages_.Show(kNoDataToWriteText, kInformationTitle, MessageStyle::Exclamation);
+        messages_.Show(kNoDataToWriteText, kOutputInformationTitle, MessageStyle::Exclamation);
         return;
     }
     const MomentFields& chosen = program_.Chosen();
@@ -36,10 +30,8 @@ void OutputCommands::Save() {
     const io::WriteResult result =
         io::WriteFileAtomically(*path, SavedBufferBytes(buffer.AllLines(), program_.Options()[11]));
     if (!result.ok) {
-        messages_.Show(QStringLiteral("The data could not be saved to %1: %2. Any earlier file of "
-                                      "that name is unchanged.")
-                           .arg(QDir::toNativeSeparators(*path), result.error),
-                       kWarningTitle, MessageStyle::Exclamation);
+        messages_.Show(SaveFailedText(*path, result.error), kWarningTitle,
+                       MessageStyle::Exclamation);
     }
 }
 
@@ -54,7 +46,7 @@ bool OutputCommands::StagePage() {
 bool OutputCommands::StageData() {
     const DataBuffer& buffer = program_.Buffer();
     if (buffer.AllLineCount() == 0) {
-        messages_.Show(kNoDataToPrintText, kInformationTitle, MessageStyle::Exclamation);
+        messages_.Show(kNoDataToPrintText, kOutputInformationTitle, MessageStyle::Exclamation);
         return false;
     }
     return Stage(buffer.AllLines());
@@ -68,9 +60,8 @@ bool OutputCommands::Stage(const QStringList& lines) {
     const io::WriteResult result =
         io::WriteFileAtomically(StagingFilePath(), StagingFileBytes(lines));
     if (!result.ok) {
-        messages_.Show(QStringLiteral("The file to print, %1, could not be written: %2.")
-                           .arg(QDir::toNativeSeparators(StagingFilePath()), result.error),
-                       kWarningTitle, MessageStyle::Exclamation);
+        messages_.Show(StagingUnwritableText(StagingFilePath(), result.error), kWarningTitle,
+                       MessageStyle::Exclamation);
         return false;
     }
     return true;
@@ -79,9 +70,8 @@ bool OutputCommands::Stage(const QStringList& lines) {
 StagedText OutputCommands::LoadStagedText() {
     StagedText staged = domain::LoadStagedText(StagingFilePath(), program_.Options()[12]);
     if (!staged.readable) {
-        messages_.Show(QStringLiteral("The file to print, %1, could not be read.")
-                           .arg(QDir::toNativeSeparators(StagingFilePath())),
-                       kWarningTitle, MessageStyle::Exclamation);
+        messages_.Show(StagingUnreadableText(StagingFilePath()), kWarningTitle,
+                       MessageStyle::Exclamation);
     }
     return staged;
 }
@@ -94,9 +84,8 @@ bool OutputCommands::PrintStagedText(const QString& text, bool longLineFlag) {
     bytes += "\r\n";
     const io::WriteResult written = io::WriteFileAtomically(StagingFilePath(), bytes);
     if (!written.ok) {
-        messages_.Show(QStringLiteral("The file to print, %1, could not be written: %2.")
-                           .arg(QDir::toNativeSeparators(StagingFilePath()), written.error),
-                       kWarningTitle, MessageStyle::Exclamation);
+        messages_.Show(StagingUnwritableText(StagingFilePath(), written.error), kWarningTitle,
+                       MessageStyle::Exclamation);
         return false;
     }
     const QStringList lines = io::DecodeLines(bytes);
@@ -108,17 +97,14 @@ bool OutputCommands::PrintStagedText(const QString& text, bool longLineFlag) {
                               printer_.LinesPerSheet(job.fontFamily, job.pointSize));
     const platform::PrintOutcome outcome = printer_.Print(job);
     if (!outcome.printed) {
-        messages_.Show(QStringLiteral("Nothing was printed: %1.").arg(outcome.error), kWarningTitle,
-                       MessageStyle::Exclamation);
+        messages_.Show(NothingPrintedText(outcome.error), kWarningTitle, MessageStyle::Exclamation);
         return false;
     }
     if (!outcome.pdfPath.isEmpty()) {
-        messages_.Show(QStringLiteral("No printer is installed, so the pages were written to the "
-                                      "file %1.")
-                           .arg(QDir::toNativeSeparators(outcome.pdfPath)),
-                       kInformationTitle, MessageStyle::Information);
+        messages_.Show(PrintedToPdfText(outcome.pdfPath), kOutputInformationTitle,
+                       MessageStyle::Information);
     }
     return true;
 }
 
-}  // namespace velmaris::domain
+}  // namespace velmaris::session

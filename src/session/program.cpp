@@ -1,36 +1,56 @@
-#include "report/program.h"
+#include "session/program.h"
 
-#include "io/text_lines.h"
+#include "help/help_topic.h"
+#include "options/options_editor.h"
 #include "options/options_file.h"
 
 #include <utility>
 
-namespace velmaris::domain {
+namespace velmaris::session {
+
+using namespace domain;  // the program drives the whole domain
+using platform::MessageStyle;
 
 Program::Program(ProgramServices services)
-    : services_(std::move(services)), buffer_(services_.messages) {}
+    : services_(std::move(services)), notices_(NoticesTo(services_.messages)), buffer_(notices_) {}
 
 void Program::StartUp() {
+    RestoreMissingOptions();
     LoadSettings();
     ComputeFirstReport();
+}
+
+void Program::RestoreMissingOptions() {
+    if (EnsureOptionsFile(services_.appFolder) == OptionsFileState::Restored) {
+        services_.messages.Show(OptionsRestoredText(services_.appFolder), kOptionsRestoredTitle,
+                                MessageStyle::Information);
+    }
+}
+
+bool Program::ShowDataBuffer() {
+    platform::TextArea& area = services_.textArea;
+    return buffer_.ShowDataBuffer(area.IsMinimised(),
+                                  [&area](const QString& text) { area.SetText(text); });
+}
+
+bool Program::ShowHelpTopic(const QString& helpFile) {
+    if (!WriteHelpTopic(services_.appFolder, helpFile, buffer_, notices_)) {
+        return false;
+    }
+    ShowDataBuffer();
+    return true;
 }
 
 void Program::ReadOptions() {
     const OptionsRead read = ReadOptionsFile(services_.appFolder, optionValues_);
     if (read.tooLarge) {
-        services_.messages.Show(
-            io::DataFileTooLargeText(kOptionsFileName, io::kLargestDataFileBytes) +
-                QStringLiteral(" Every option stays at its present value (0 at start-up)."),
-            kOptionsUnreadableTitle, platform::MessageStyle::Exclamation);
+        services_.messages.Show(OptionsTooLargeText(), kWarningTitle, MessageStyle::Exclamation);
     } else if (!read.opened) {
-        services_.messages.Show(
-            QStringLiteral("The options file OPTIONS.OPT cannot be read from %1. Every option "
-                           "stays at its present value (0 at start-up).")
-                .arg(services_.appFolder),
-            kOptionsUnreadableTitle, platform::MessageStyle::Exclamation);
+        services_.messages.Show(OptionsUnreadableText(services_.appFolder), kWarningTitle,
+                                MessageStyle::Exclamation);
     } else if (!read.problems.isEmpty()) {
-        services_.messages.Show(read.problems.join(QLatin1Char('\n')), kOptionsUnreadableTitle,
-                                platform::MessageStyle::Exclamation);
+        services_.messages.Show(read.problems.join(QLatin1Char('\n')), kWarningTitle,
+                                MessageStyle::Exclamation);
     }
     captionPrefix_ = SetCaptionPrefix();
 }
@@ -60,8 +80,8 @@ void Program::ComputeFirstReport() {
     const float clockZone = ClockZone(optionValues_, natal.problems);
     clockZone_ = clockZone;
     if (!natal.problems.isEmpty()) {
-        services_.messages.Show(natal.problems.join(QLatin1Char('\n')), kOptionsUnreadableTitle,
-                                platform::MessageStyle::Exclamation);
+        services_.messages.Show(natal.problems.join(QLatin1Char('\n')), kWarningTitle,
+                                MessageStyle::Exclamation);
     }
     present_ = LoadPresentDateTime(services_.clock.Now(), dateOrder_, clockZone, locale_);
     report_.dateText = present_.dateText;
@@ -73,11 +93,7 @@ void Program::ComputeFirstReport() {
     } catch (const ephem::EphemerisError&) {
         report_.natalPositions = ephem::SkyPositions{};
         report_.natalComputed = false;
-        services_.messages.Show(
-            QStringLiteral("The natal positions cannot be computed from the birth date in "
-                           "OPTIONS.OPT. Please check the birth date and start the program "
-                           "again."),
-            QStringLiteral("Warning!"), platform::MessageStyle::Exclamation);
+        services_.messages.Show(kNatalUncomputableText, kWarningTitle, MessageStyle::Exclamation);
     }
 
     const ephem::ChartMoment chosenMoment = ComputeChartMoment(present_.chosen);
@@ -101,8 +117,8 @@ void Program::WritePage() {
                                   locale_,
                                   present_.moment.time(),
                                   showTiming_ && timing_ ? &*timing_ : nullptr};
-    WriteReport(report_, settings, buffer_, services_.messages, services_.positions);
-    buffer_.ShowDataBuffer(services_.textArea);
+    WriteReport(report_, settings, buffer_, notices_, services_.positions);
+    ShowDataBuffer();
 }
 
 void Program::RewritePage() {
@@ -122,8 +138,7 @@ void Program::Backward() {
 bool Program::AcceptNewDate(const QString& month, const QString& day, const QString& year) {
     const NewDateCheck check = ValidateNewDate(month, day, year);
     if (!check.dayNumber) {
-        services_.messages.Show(check.message, QStringLiteral("Warning!"),
-                                platform::MessageStyle::Exclamation);
+        services_.messages.Show(check.message, kWarningTitle, MessageStyle::Exclamation);
         return false;
     }
     report_.nextReportDay = *check.dayNumber;
@@ -147,11 +162,9 @@ bool Program::SaveWindowSettings(const WindowSettings& settings) {
     if (WriteWindowSettings(services_.appFolder, settings)) {
         return true;
     }
-    services_.messages.Show(
-        QStringLiteral("The window settings cannot be written to VELMARIS.INI in %1.")
-            .arg(services_.appFolder),
-        QStringLiteral("Warning!"), platform::MessageStyle::Exclamation);
+    services_.messages.Show(WindowSettingsUnwritableText(services_.appFolder), kWarningTitle,
+                            MessageStyle::Exclamation);
     return false;
 }
 
-}  // namespace velmaris::domain
+}  // namespace velmaris::session

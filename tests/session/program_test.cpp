@@ -1,4 +1,4 @@
-#include "report/program.h"
+#include "session/program.h"
 
 #include "report/report_rig.h"
 
@@ -7,8 +7,10 @@
 #include <string>
 #include <tuple>
 
-namespace velmaris::domain {
+namespace velmaris::session {
 namespace {
+
+using namespace domain;
 
 using testing::kNatalDay;
 using testing::kToday;
@@ -137,4 +139,4 @@ TEST(Program, NatalEphemerisErrorIsReportedAndStartUpGoesOn) {
 }
 
 }  // namespace
-}  // namespace velmaris::domain
+}  // namespace velmaris::session

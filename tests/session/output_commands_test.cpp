@@ -1,4 +1,4 @@
-#include "output/output_commands.h"
+#include "session/output_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,10 @@
 #include "support/fakes.h"
 #include "support/output_fakes.h"
 
-namespace velmaris::domain {
+namespace velmaris::session {
 namespace {
+
+using namespace domain;
 
 using testing::DataFolder;
 using testing::FixedClock;
@@ -128,4 +130,4 @@ TEST_F(OutputCommandsTest, AStagingFileThatCannotBeWrittenPrintsNothing) {
 }
 
 }  // namespace
-}  // namespace velmaris::domain
+}  // namespace velmaris::session

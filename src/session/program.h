@@ -11,12 +11,23 @@
 #include "positions/positions.h"
 #include "report/page_timing.h"
 #include "report/report_writer.h"
+#include "session/messages.h"
 #include "transits/positions_adapter.h"
 
 #include <QLocale>
 #include <QString>
 
-namespace velmaris::domain {
+namespace velmaris::session {
+
+using domain::DataBuffer;
+using domain::MomentFields;
+using domain::NewDateFields;
+using domain::OptionValues;
+using domain::PageTiming;
+using domain::PositionSource;
+using domain::PresentMoment;
+using domain::ReportState;
+using domain::WindowSettings;
 
 // The services the program's state works through; the windows supply the real ones, tests
 // fakes. They must outlive the Program.
@@ -31,8 +42,6 @@ struct ProgramServices {
     transits::LongitudeFunction longitude = transits::PositionsLongitude();
 };
 
-inline const QString kOptionsUnreadableTitle = QStringLiteral("Warning!");
-
 // The state of one run of the program and the operations the main window forwards to it:
 // start-up, the day commands and the buffer commands. Nothing here shows a window; messages go
 // through the message-box service and pages to the text area.
@@ -40,8 +49,10 @@ class Program {
   public:
     explicit Program(ProgramServices services);
 
-    // Start-up without the windows: LoadSettings, then ComputeFirstReport.
+    // Start-up without the windows: RestoreMissingOptions, LoadSettings, ComputeFirstReport.
     void StartUp();
+    // Puts the master copy in place of a missing options file and tells the user so.
+    void RestoreMissingOptions();
     // Reads the options file (caption prefix too), the window settings and the regional order.
     void LoadSettings();
     // Empties the buffer, loads the natal and present moments, computes the natal positions and
@@ -63,7 +74,9 @@ class Program {
     // "Clear all data".
     void ClearAllData() { buffer_.ClearAllData(); }
     // Re-shows the page (after a font change); see DataBuffer::ShowDataBuffer.
-    bool ShowDataBuffer() { return buffer_.ShowDataBuffer(services_.textArea); }
+    bool ShowDataBuffer();
+    // A help topic as a new page, shown; see WriteHelpTopic.
+    bool ShowHelpTopic(const QString& helpFile);
     // Reads the options file again after the options editor has written it.
     void ReReadOptions();
     // More > Show Timing: whether a timing line follows each aspect line of the pages to come.
@@ -108,6 +121,7 @@ class Program {
     void WritePage();
 
     ProgramServices services_;
+    domain::NoticeSink notices_;
     DataBuffer buffer_;
     OptionValues optionValues_{};
     QString captionPrefix_;
@@ -124,4 +138,4 @@ class Program {
     std::optional<PageTiming> timing_;  // made at the first page with timing after start-up
 };
 
-}  // namespace velmaris::domain
+}  // namespace velmaris::session

@@ -6,13 +6,12 @@
 #include "platform/file_dialog.h"
 #include "platform/message_boxes.h"
 #include "platform/printer.h"
-#include "report/program.h"
+#include "session/program.h"
 
-namespace velmaris::domain {
+namespace velmaris::session {
 
-inline const QString kNoDataToWriteText = QStringLiteral("No data to write to file.");
-inline const QString kNoDataToPrintText = QStringLiteral("No data to print.");
-inline const QString kInformationTitle = QStringLiteral("Information");
+using domain::StagedText;
+
 inline const QString kSaveFilter = QStringLiteral("Data Files (*.TXT)");
 inline const QString kSaveDefaultSuffix = QStringLiteral("TXT");
 
@@ -54,4 +53,4 @@ class OutputCommands {
     platform::Printer& printer_;
 };
 
-}  // namespace velmaris::domain
+}  // namespace velmaris::session
