@@ -76,7 +76,7 @@ int FindPeriodTransits(const QString& from, const QString& to,
     }
 
     const domain::ListingPeriod period =
-        domain::ParseListingPeriod(from, to, found.clockZone, values[1]);
+        domain::ParseListingPeriod(from, to, found.clockZone, values[domain::kOrbOption]);
     if (!period.accepted) {
         err << period.message << '\n';
         err.flush();
@@ -91,7 +91,7 @@ int FindPeriodTransits(const QString& from, const QString& to,
         err.flush();
         return kListingFailed;
     }
-    query.orbDeg = static_cast<double>(values[1]);
+    query.orbDeg = static_cast<double>(values[domain::kOrbOption]);
     query.fromJulianDate = period.fromJulianDate;
     query.toJulianDate = period.toJulianDate;
     found.fromJulianDate = period.fromJulianDate;

@@ -82,7 +82,7 @@ int Save(const pictures::DisplayList& list, const PictureArguments& arguments, i
 
 pictures::WheelInput WheelOfPage(const session::Program& program) {
     const domain::MomentFields& natal = program.Natal();
-    const float orb = program.Options()[1];
+    const float orb = program.Options()[domain::kOrbOption];
     // The clock of the options file holds minutes as hundredths: 2.45 is 2:45.
     const double clock = static_cast<double>(natal.clock);
     const int hours = static_cast<int>(clock);
@@ -95,7 +95,7 @@ pictures::WheelInput WheelOfPage(const session::Program& program) {
             .arg(natal.year)
             .arg(hours)
             .arg(minutes, 2, 10, QLatin1Char('0'))
-            .arg(natal.amPm),
+            .arg(domain::HalfDayText(natal.amPm)),
         QStringLiteral("Orb %1\u00B0").arg(static_cast<double>(orb), 0, 'f', 1)};
     return pictures::WheelForMoment(program.NatalPositions(), program.PageMoment(), orb, legend,
                                     program.Positions());

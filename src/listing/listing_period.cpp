@@ -49,9 +49,9 @@ PeriodQuery QueryForPeriod(const QDate& from, const QDate& to, const OptionValue
     QStringList problems;
     result.clockZone = ClockZone(values, problems);
     result.period = ParseListingPeriod(from.toString(Qt::ISODate), to.toString(Qt::ISODate),
-                                       result.clockZone, values[1]);
+                                       result.clockZone, values[kOrbOption]);
     result.query.natal = natal;
-    result.query.orbDeg = static_cast<double>(values[1]);
+    result.query.orbDeg = static_cast<double>(values[kOrbOption]);
     result.query.fromJulianDate = result.period.fromJulianDate;
     result.query.toJulianDate = result.period.toJulianDate;
     return result;

@@ -154,7 +154,7 @@ ephem::ChartMoment ComputeChartMoment(const MomentFields& fields) {
         clock = clock - 12;
     }
     double dayFraction = (ClockToHours(clock) + fields.zone) / 24;
-    if (fields.amPm == kPm) {
+    if (fields.amPm == HalfDay::Pm) {
         dayFraction = dayFraction + 0.5;
     }
     const double dayNumber = DayNumberFromDate(fields.year, fields.month, fields.day);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/moment_fields.h"
+#include "options/option_values.h"
 #include "positions/positions.h"
 
 #include <QString>

@@ -27,8 +27,8 @@ void OutputCommands::Save() {
     if (!path) {
         return;
     }
-    const io::WriteResult result =
-        io::WriteFileAtomically(*path, SavedBufferBytes(buffer.AllLines(), program_.Options()[11]));
+    const io::WriteResult result = io::WriteFileAtomically(
+        *path, SavedBufferBytes(buffer.AllLines(), program_.Options()[kSavedPageLengthOption]));
     if (!result.ok) {
         messages_.Show(SaveFailedText(*path, result.error), kWarningTitle,
                        MessageStyle::Exclamation);
@@ -68,7 +68,8 @@ bool OutputCommands::Stage(const QStringList& lines) {
 }
 
 StagedText OutputCommands::LoadStagedText() {
-    StagedText staged = domain::LoadStagedText(StagingFilePath(), program_.Options()[12]);
+    StagedText staged =
+        domain::LoadStagedText(StagingFilePath(), program_.Options()[kLongestPrintLineOption]);
     if (!staged.readable) {
         messages_.Show(StagingUnreadableText(StagingFilePath()), kWarningTitle,
                        MessageStyle::Exclamation);
@@ -93,7 +94,7 @@ bool OutputCommands::PrintStagedText(const QString& text, bool longLineFlag) {
     platform::PrintJob job;
     job.fontFamily = kPrintFontFamily;
     job.pointSize = PrintPointSize(longLineFlag);
-    job.pages = PaginateLines(lines, program_.Options()[10],
+    job.pages = PaginateLines(lines, program_.Options()[kLinesPerPageOption],
                               printer_.LinesPerSheet(job.fontFamily, job.pointSize));
     const platform::PrintOutcome outcome = printer_.Print(job);
     if (!outcome.printed) {

@@ -108,11 +108,11 @@ void Program::ComputeFirstReport() {
 void Program::WritePage() {
     buffer_.ClearDataBuffer();
     if (showTiming_ && report_.natalComputed && !timing_) {
-        timing_.emplace(report_.natalPositions, static_cast<double>(optionValues_[1]),
+        timing_.emplace(report_.natalPositions, static_cast<double>(optionValues_[kOrbOption]),
                         TimingStyle{dateOrder_, clockZone_, locale_}, services_.longitude);
     }
     const ReportSettings settings{services_.appFolder,
-                                  optionValues_[1],
+                                  optionValues_[kOrbOption],
                                   dateOrder_,
                                   locale_,
                                   present_.moment.time(),

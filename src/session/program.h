@@ -3,6 +3,7 @@
 #include "buffer/data_buffer.h"
 #include "calendar/moment_fields.h"
 #include "calendar/new_date.h"
+#include "options/option_values.h"
 #include "options/window_settings.h"
 #include "platform/clock.h"
 #include "platform/message_boxes.h"

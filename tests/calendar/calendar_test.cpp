@@ -2,6 +2,7 @@
 
 #include "calendar/moment_fields.h"
 #include "calendar/new_date.h"
+#include "options/option_values.h"
 
 #include <gtest/gtest.h>
 #include <QDate>
@@ -80,8 +81,8 @@ TEST(ClockAndRounding, MinutesAsHundredthsHalvesUpwardAndToEven) {
 
 // Month/day/year, half day and zone (the digits that tell every float apart).
 std::string Text(const MomentFields& f) {
-    return QString::asprintf("%d/%d/%d %s zone %.9g", f.month, f.day, f.year, qPrintable(f.amPm),
-                             static_cast<double>(f.zone))
+    return QString::asprintf("%d/%d/%d %s zone %.9g", f.month, f.day, f.year,
+                             qPrintable(HalfDayText(f.amPm)), static_cast<double>(f.zone))
         .toStdString();
 }
 
@@ -128,7 +129,7 @@ TEST(LoadPresentDateTime, ChosenFieldsAndDateText) {
     // A 12-hour locale whose afternoon marker is not "PM" must still give the afternoon.
     const PresentMoment korean = LoadPresentDateTime(QDateTime(QDate(2026, 12, 4), QTime(15, 0)), 0,
                                                      0, QLocale(QLocale::Korean));
-    EXPECT_EQ(korean.chosen.amPm.toStdString(), "P.M.");
+    EXPECT_EQ(korean.chosen.amPm, HalfDay::Pm);
     EXPECT_FLOAT_EQ(korean.chosen.clock, 3.0F);
 }
 
