@@ -9,11 +9,10 @@
 
 namespace velmaris::app {
 
-PeriodFields AddPeriodFields(QHBoxLayout& row, QWidget* parent, int dateOrder,
+PeriodFields AddPeriodFields(QHBoxLayout& row, QWidget* parent, domain::DateOrder dateOrder,
                              QPushButton* button) {
-    const QString format = dateOrder == 1   ? QStringLiteral("dd/MM/yyyy")
-                           : dateOrder == 2 ? QStringLiteral("yyyy/MM/dd")
-                                            : QStringLiteral("MM/dd/yyyy");
+    const QString format = JoinInDateOrder(dateOrder, QStringLiteral("MM"), QStringLiteral("dd"),
+                                           QStringLiteral("yyyy"), QStringLiteral("/"));
     PeriodFields fields{new QDateEdit(parent), new QDateEdit(parent)};
     fields.from->setObjectName(QStringLiteral("txtFrom"));
     fields.to->setObjectName(QStringLiteral("txtTo"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calendar/calendar.h"
+
 #include <QString>
 
 class QDateEdit;
@@ -15,6 +17,7 @@ struct PeriodFields {
     QDateEdit* from = nullptr;
     QDateEdit* to = nullptr;
 };
-PeriodFields AddPeriodFields(QHBoxLayout& row, QWidget* parent, int dateOrder, QPushButton* button);
+PeriodFields AddPeriodFields(QHBoxLayout& row, QWidget* parent, domain::DateOrder dateOrder,
+                             QPushButton* button);
 
 }  // namespace velmaris::app

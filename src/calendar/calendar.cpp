@@ -20,12 +20,24 @@ int SmallInt(double x) {
     return std::fabs(x) < 1e9 ? static_cast<int>(x) : 0;
 }
 
-QString TwoDigits(int value) {
-    const QString text = QString::number(value);
-    return value < 10 ? QStringLiteral("0") + text : text;
+}  // namespace
+
+QString JoinInDateOrder(DateOrder order, const QString& month, const QString& day,
+                        const QString& year, const QString& separator) {
+    switch (order) {
+        case DateOrder::YearMonthDay:
+            return year + separator + month + separator + day;
+        case DateOrder::DayMonthYear:
+            return day + separator + month + separator + year;
+        case DateOrder::MonthDayYear:
+            break;
+    }
+    return month + separator + day + separator + year;
 }
 
-}  // namespace
+QString TwoDigits(int value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
 
 double DayNumberFromDate(double year, double month, double day) {
     // Months counted from March of the year -4800, so that the leap day ends a year.
@@ -51,20 +63,12 @@ GregorianDate GregorianDateFromDayNumber(double dayNumber) {
     return GregorianDate{year, SmallInt(month), SmallInt(day)};
 }
 
-QString DayNumberToDateText(double dayNumber, int dateOrder) {
+QString DayNumberToDateText(double dayNumber, DateOrder dateOrder) {
     const GregorianDate date = GregorianDateFromDayNumber(dayNumber);
     const QString month = TwoDigits(date.month);
     const QString day = TwoDigits(date.day);
     const QString year = WholeText(date.year).right(4);
-    const QChar slash = QLatin1Char('/');
-    QString text;
-    if (dateOrder == 2) {
-        text = year + slash + month + slash + day;
-    } else if (dateOrder == 1) {
-        text = day + slash + month + slash + year;
-    } else {
-        text = month + slash + day + slash + year;
-    }
+    QString text = JoinInDateOrder(dateOrder, month, day, year, QStringLiteral("/"));
     while (text.startsWith(QLatin1Char(' '))) {
         text.remove(0, 1);
     }

@@ -4,6 +4,20 @@
 
 namespace velmaris::domain {
 
+// Order of day, month and year in the user's short date format.
+enum class DateOrder {
+    MonthDayYear = 0,
+    DayMonthYear = 1,
+    YearMonthDay = 2,
+};
+
+// The three parts of a date joined in the date order, `separator` between them.
+[[nodiscard]] QString JoinInDateOrder(DateOrder order, const QString& month, const QString& day,
+                                      const QString& year, const QString& separator);
+
+// A number below 100 with two digits, a leading zero below 10: 7 gives "07".
+[[nodiscard]] QString TwoDigits(int value);
+
 // Julian day number of the first day of the Gregorian calendar, 15 October 1582.
 inline constexpr double kGregorianStartDayNumber = 2299171;
 
@@ -29,12 +43,12 @@ struct GregorianDate {
 
 // The date of a day number as text in the user's date order.
 // Given:   dayNumber  whole Julian day number
-//          dateOrder  0 month/day/year, 1 day/month/year, 2 year/month/day, others as 0
+//          dateOrder  order of the parts
 // Returns: the parts joined with "/", month and day with two digits, the year as the last
 //          four characters of its decimal text, e.g. "07/04/2026"
 // Notes:   always Gregorian, so before October 1582 it is not the inverse of
 //          DayNumberFromDate, which takes such dates as Julian.
-[[nodiscard]] QString DayNumberToDateText(double dayNumber, int dateOrder);
+[[nodiscard]] QString DayNumberToDateText(double dayNumber, DateOrder dateOrder);
 
 // Decimal hours of a clock value whose first two decimals are minutes (9.30 is 9 h 30 min).
 // Minutes of 60 or more are not rejected: 9.75 gives 10.25.

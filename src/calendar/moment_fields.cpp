@@ -7,7 +7,7 @@ QString HalfDayText(HalfDay half) {
     return half == HalfDay::Pm ? QStringLiteral("P.M.") : QStringLiteral("A.M.");
 }
 
-PresentMoment LoadPresentDateTime(const QDateTime& now, int dateOrder, float clockZone,
+PresentMoment LoadPresentDateTime(const QDateTime& now, DateOrder dateOrder, float clockZone,
                                   const QLocale& locale) {
     PresentMoment present;
     present.moment = now;
@@ -23,14 +23,7 @@ PresentMoment LoadPresentDateTime(const QDateTime& now, int dateOrder, float clo
     const QString m = QString::number(date.month());
     const QString d = QString::number(date.day());
     const QString y = QString::number(date.year());
-    const QChar slash = QLatin1Char('/');
-    if (dateOrder == 2) {
-        present.dateText = y + slash + m + slash + d;
-    } else if (dateOrder == 1) {
-        present.dateText = d + slash + m + slash + y;
-    } else {
-        present.dateText = m + slash + d + slash + y;
-    }
+    present.dateText = JoinInDateOrder(dateOrder, m, d, y, QStringLiteral("/"));
 
     float clock = static_cast<float>(time.hour()) + static_cast<float>(time.minute()) / 100.0F;
     if (clock >= 13.0F) {

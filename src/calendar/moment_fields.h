@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calendar/calendar.h"
+
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
@@ -32,14 +34,14 @@ struct PresentMoment {
 
 // The chosen moment from the present date and time.
 // Given:   now        the present local date and time
-//          dateOrder  0, 1 or 2 (others as 0); decides the order of the parts of dateText
+//          dateOrder  decides the order of the parts of dateText
 //          clockZone  the zone of the computer's clock (an option value)
 //          locale     formats presentMomentText
 // Returns: chosen date, clock on a 12-hour dial (13:05 gives 1.05, 12:30 stays 12.30, 0:10
 //          stays 0.10), "P.M." from noon on, the zone, and the texts
 // Notes:   the half day is taken from the hour itself, whatever the user's clock style, so that
 //          locales whose afternoon marker is not "PM" still get "P.M.".
-[[nodiscard]] PresentMoment LoadPresentDateTime(const QDateTime& now, int dateOrder,
+[[nodiscard]] PresentMoment LoadPresentDateTime(const QDateTime& now, DateOrder dateOrder,
                                                 float clockZone, const QLocale& locale);
 
 // Clock time on a 12-hour dial as "hh:mm AM" or "hh:mm PM" (midnight is 12:00 AM).

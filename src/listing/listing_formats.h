@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/calendar.h"
 #include "transits/transit_search.h"
 
 #include <QByteArray>
@@ -45,7 +46,7 @@ struct ListingRow {
 // Moments as the user reads them: the date in the date order and the clock's time to the
 // minute, e.g. "01/14/2027 09:05".
 struct ClockSettings {
-    int dateOrder = 0;    // 0 month/day/year, 1 day/month/year, 2 year/month/day
+    DateOrder dateOrder = DateOrder::MonthDayYear;
     float clockZone = 0;  // option value 9: hours added to the clock's time to give UT
 };
 [[nodiscard]] QString ClockText(double julianDate, const ClockSettings& clock);

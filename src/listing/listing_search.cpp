@@ -58,7 +58,8 @@ double ListingSearch::Progress() const {
 }
 
 std::vector<ListingTableRow> ListingTable(const std::vector<transits::TransitWindow>& windows,
-                                          double pageJulianDate, int dateOrder, float clockZone,
+                                          double pageJulianDate, DateOrder dateOrder,
+                                          float clockZone,
                                           const transits::LongitudeFunction& longitude) {
     std::vector<ListingTableRow> table;
     for (const ListingRow& row : ListingRows(windows)) {

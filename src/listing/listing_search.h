@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/calendar.h"
 #include "transits/transit_search.h"
 
 #include <QLocale>
@@ -49,7 +50,7 @@ struct ListingTableRow {
 // ListingRows. Moments are the date in the date order, with the clock's time to the minute
 // only for a body whose timing is good to the minute.
 [[nodiscard]] std::vector<ListingTableRow> ListingTable(
-    const std::vector<transits::TransitWindow>& windows, double pageJulianDate, int dateOrder,
+    const std::vector<transits::TransitWindow>& windows, double pageJulianDate, DateOrder dateOrder,
     float clockZone, const transits::LongitudeFunction& longitude);
 
 }  // namespace velmaris::domain

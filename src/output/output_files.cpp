@@ -13,26 +13,12 @@ namespace {
 const QByteArray kCrLf = QByteArrayLiteral("\r\n");
 const QByteArray kFormFeedLine = QByteArrayLiteral("\f\r\n");
 
-QString TwoDigits(int value) {
-    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
-}
-
 }  // namespace
 
-QString ProposedSaveFileName(int year, int month, int day, int dateOrder) {
+QString ProposedSaveFileName(int year, int month, int day, DateOrder dateOrder) {
     const QString yyyy = QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0'));
-    QString base;
-    switch (dateOrder) {
-        case 2:
-            base = yyyy + TwoDigits(month) + TwoDigits(day);
-            break;
-        case 1:
-            base = TwoDigits(day) + TwoDigits(month) + yyyy;
-            break;
-        default:
-            base = TwoDigits(month) + TwoDigits(day) + yyyy;
-            break;
-    }
+    const QString base =
+        JoinInDateOrder(dateOrder, TwoDigits(month), TwoDigits(day), yyyy, QString());
     const qsizetype blank = base.indexOf(QLatin1Char(' '));
     if (blank >= 0 && blank < 8) {
         return base.left(blank) + QStringLiteral(".TXT");

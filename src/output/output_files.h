@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calendar/calendar.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -11,7 +13,7 @@ inline const QString kStagingFileName = QStringLiteral("PRNTFILE.XXX");
 // Name proposed in the save dialog: the date as eight digits in the user's date order
 // (mmddyyyy for order 0, ddmmyyyy for 1, yyyymmdd for 2) and ".TXT".
 // Given:   year, month, day  the chosen date of start-up (not the day last reported)
-[[nodiscard]] QString ProposedSaveFileName(int year, int month, int day, int dateOrder);
+[[nodiscard]] QString ProposedSaveFileName(int year, int month, int day, DateOrder dateOrder);
 
 // Contents of a saved report file: every line of the buffer and the empty line after the last
 // one, each ended by CR LF; a form-feed line after every (pageLength - 1)-th buffer line,

@@ -19,18 +19,18 @@ QString WithoutLiterals(const QString& format) {
 
 }  // namespace
 
-int DateOrderFromFormat(const QString& format) {
+domain::DateOrder DateOrderFromFormat(const QString& format) {
     const QString letters = WithoutLiterals(format);
     const qsizetype year = letters.indexOf(QLatin1Char('y'));
     const qsizetype month = letters.indexOf(QLatin1Char('M'));
     const qsizetype day = letters.indexOf(QLatin1Char('d'));
     if (year >= 0 && (month < 0 || year < month) && (day < 0 || year < day)) {
-        return kYearMonthDay;
+        return domain::DateOrder::YearMonthDay;
     }
     if (day >= 0 && month >= 0 && day < month) {
-        return kDayMonthYear;
+        return domain::DateOrder::DayMonthYear;
     }
-    return kMonthDayYear;
+    return domain::DateOrder::MonthDayYear;
 }
 
 int TimeOrderFromFormat(const QString& format) {

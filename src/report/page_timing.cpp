@@ -36,13 +36,14 @@ double ClockDayNumber(double julianDate, float clockZone) {
 // "Thu 2027 Jan 14" (year first).
 QString DayText(const QDate& date, const TimingStyle& style) {
     switch (style.dateOrder) {
-        case 1:
+        case DateOrder::DayMonthYear:
             return style.locale.toString(date, QStringLiteral("ddd d MMM yyyy"));
-        case 2:
+        case DateOrder::YearMonthDay:
             return style.locale.toString(date, QStringLiteral("ddd yyyy MMM d"));
-        default:
-            return style.locale.toString(date, QStringLiteral("ddd MMM d yyyy"));
+        case DateOrder::MonthDayYear:
+            break;
     }
+    return style.locale.toString(date, QStringLiteral("ddd MMM d yyyy"));
 }
 
 // "3 Jan - 27 Jan 2027"; both years when they differ.
@@ -51,17 +52,17 @@ QString SpanText(const QDate& from, const QDate& to, const TimingStyle& style) {
     QString first;
     QString last;
     switch (style.dateOrder) {
-        case 1:
+        case DateOrder::DayMonthYear:
             first = style.locale.toString(
                 from, sameYear ? QStringLiteral("d MMM") : QStringLiteral("d MMM yyyy"));
             last = style.locale.toString(to, QStringLiteral("d MMM yyyy"));
             break;
-        case 2:
+        case DateOrder::YearMonthDay:
             first = style.locale.toString(from, QStringLiteral("yyyy MMM d"));
             last = style.locale.toString(
                 to, sameYear ? QStringLiteral("MMM d") : QStringLiteral("yyyy MMM d"));
             break;
-        default:
+        case DateOrder::MonthDayYear:
             first = style.locale.toString(
                 from, sameYear ? QStringLiteral("MMM d") : QStringLiteral("MMM d yyyy"));
             last = style.locale.toString(to, QStringLiteral("MMM d yyyy"));

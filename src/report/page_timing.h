@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/calendar.h"
 #include "ephemeris/body.h"
 #include "transits/transit_search.h"
 
@@ -14,7 +15,7 @@ namespace velmaris::domain {
 
 // Where the page's day lies and how its dates are written.
 struct TimingStyle {
-    int dateOrder = 0;    // 0 month/day/year, 1 day/month/year, 2 year/month/day
+    DateOrder dateOrder = DateOrder::MonthDayYear;
     float clockZone = 0;  // option value 9: hours added to the clock's time to give UT
     QLocale locale;       // weekday and month names, as on the date line
 };

@@ -19,10 +19,6 @@ double Int(double x) {
     return std::floor(x);
 }
 
-QString TwoDigits(int value) {
-    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
-}
-
 QByteArray KeyOf(int transiting, int aspect, int natal) {
     QByteArray key;
     key.reserve(32);

@@ -46,10 +46,10 @@ struct ReportState {
 
 // Settings WriteReport reads but never changes.
 struct ReportSettings {
-    QString appFolder;             // holds the interpretation files
-    float orbDeg = 0;              // option value 1
-    int dateOrder = 0;             // order of the parts of dateText
-    QLocale locale;                // weekday and month names of the date line
+    QString appFolder;                              // holds the interpretation files
+    float orbDeg = 0;                               // option value 1
+    DateOrder dateOrder = DateOrder::MonthDayYear;  // order of the parts of dateText
+    QLocale locale;                                 // weekday and month names of the date line
     QTime presentClock;            // the start-up clock time, printed on every date line
     PageTiming* timing = nullptr;  // when set, a timing line follows each aspect line
 };

@@ -98,7 +98,7 @@ class Program {
     [[nodiscard]] const OptionValues& Options() const { return optionValues_; }
     [[nodiscard]] const QString& CaptionPrefix() const { return captionPrefix_; }
     [[nodiscard]] const WindowSettings& InitialWindowSettings() const { return windowSettings_; }
-    [[nodiscard]] int DateOrder() const { return dateOrder_; }
+    [[nodiscard]] domain::DateOrder DateOrder() const { return dateOrder_; }
     [[nodiscard]] int TimeOrder() const { return timeOrder_; }
     [[nodiscard]] const QLocale& Locale() const { return locale_; }
     [[nodiscard]] const MomentFields& Natal() const { return natal_; }
@@ -127,7 +127,7 @@ class Program {
     OptionValues optionValues_{};
     QString captionPrefix_;
     WindowSettings windowSettings_;
-    int dateOrder_ = 0;
+    domain::DateOrder dateOrder_ = domain::DateOrder::MonthDayYear;
     int timeOrder_ = 0;
     QLocale locale_ = QLocale::c();
     MomentFields natal_;

@@ -49,12 +49,16 @@ TEST(DayNumbers, AgreeWithQtOnEveryGregorianDayOfTheYears1To3000) {
     }
 }
 
-// 4 July 2026 in each order and an unknown one; two-digit parts; short and long years.
+// 4 July 2026 in each order; two-digit parts; short and long years.
 TEST(DayNumberToDateText, OrdersAndPadding) {
-    const std::tuple<double, int, const char*> cases[] = {
-        {2461226, 0, "07/04/2026"}, {2461226, 1, "04/07/2026"}, {2461226, 2, "2026/07/04"},
-        {2461226, 7, "07/04/2026"}, {2461379, 0, "12/04/2026"}, {2013254, 2, "800/01/01"},
-        {5373485, 0, "01/01/0000"}};
+    constexpr DateOrder kMdy = DateOrder::MonthDayYear;
+    const std::tuple<double, DateOrder, const char*> cases[] = {
+        {2461226, kMdy, "07/04/2026"},
+        {2461226, DateOrder::DayMonthYear, "04/07/2026"},
+        {2461226, DateOrder::YearMonthDay, "2026/07/04"},
+        {2461379, kMdy, "12/04/2026"},
+        {2013254, DateOrder::YearMonthDay, "800/01/01"},
+        {5373485, kMdy, "01/01/0000"}};
     for (const auto& [dayNumber, order, want] : cases) {
         EXPECT_EQ(DayNumberToDateText(dayNumber, order).toStdString(), want);
     }
@@ -113,12 +117,12 @@ TEST(LoadNatalDateTime, ValueBeyondSixteenBitsIsReportedNotWrapped) {
 }
 
 TEST(LoadPresentDateTime, ChosenFieldsAndDateText) {
-    const std::tuple<QTime, int, const char*, float> cases[] = {
-        {QTime(13, 5), 0, "12/4/2026 P.M. zone -1 12/4/2026", 1.05F},    // a 12-hour dial
-        {QTime(12, 30), 1, "12/4/2026 P.M. zone -1 4/12/2026", 12.30F},  // 12:30 stays 12.30
-        {QTime(0, 10), 2, "12/4/2026 A.M. zone -1 2026/12/4", 0.10F},
-        {QTime(23, 59), 0, "12/4/2026 P.M. zone -1 12/4/2026", 11.59F},
-        {QTime(9, 0), 5, "12/4/2026 A.M. zone -1 12/4/2026", 9.0F},  // unknown order as 0
+    using enum DateOrder;
+    const std::tuple<QTime, DateOrder, const char*, float> cases[] = {
+        {QTime(13, 5), MonthDayYear, "12/4/2026 P.M. zone -1 12/4/2026", 1.05F},    // 12-hour dial
+        {QTime(12, 30), DayMonthYear, "12/4/2026 P.M. zone -1 4/12/2026", 12.30F},  // stays 12.30
+        {QTime(0, 10), YearMonthDay, "12/4/2026 A.M. zone -1 2026/12/4", 0.10F},
+        {QTime(23, 59), MonthDayYear, "12/4/2026 P.M. zone -1 12/4/2026", 11.59F},
     };
     for (const auto& [time, order, want, clock] : cases) {
         const PresentMoment present = LoadPresentDateTime(QDateTime(QDate(2026, 12, 4), time),
@@ -127,8 +131,8 @@ TEST(LoadPresentDateTime, ChosenFieldsAndDateText) {
         EXPECT_FLOAT_EQ(present.chosen.clock, clock) << want;
     }
     // A 12-hour locale whose afternoon marker is not "PM" must still give the afternoon.
-    const PresentMoment korean = LoadPresentDateTime(QDateTime(QDate(2026, 12, 4), QTime(15, 0)), 0,
-                                                     0, QLocale(QLocale::Korean));
+    const PresentMoment korean = LoadPresentDateTime(QDateTime(QDate(2026, 12, 4), QTime(15, 0)),
+                                                     MonthDayYear, 0, QLocale(QLocale::Korean));
     EXPECT_EQ(korean.chosen.amPm, HalfDay::Pm);
     EXPECT_FLOAT_EQ(korean.chosen.clock, 3.0F);
 }

@@ -24,7 +24,7 @@ TEST(ListingFormats, EachFormatOfTheReferencePeriod) {
 
     ExpectGolden(domain::FormatCsv(windows), QStringLiteral("listing/reference.csv"));
     ExpectGolden(domain::FormatJson(windows, atStart), QStringLiteral("listing/reference.json"));
-    ExpectGolden(domain::FormatText(windows, {2, chart.clockZone}),
+    ExpectGolden(domain::FormatText(windows, {domain::DateOrder::YearMonthDay, chart.clockZone}),
                  QStringLiteral("listing/reference.txt"));
     ExpectGolden(domain::FormatIcs(windows, paragraphs, stamp),
                  QStringLiteral("listing/reference.ics"));

@@ -47,8 +47,9 @@ TEST(ListingSearch, PiecesGiveTheWholePeriodsWindows) {
 TEST(ListingTable, CellsOfAHitAndOfAStation) {
     const ReferenceChart chart = LoadReferenceChart();
     const std::vector<transits::TransitWindow>& windows = ReferenceWindows();
-    const std::vector<domain::ListingTableRow> table = domain::ListingTable(
-        windows, chart.query.fromJulianDate, 2, chart.clockZone, transits::PositionsLongitude());
+    const std::vector<domain::ListingTableRow> table =
+        domain::ListingTable(windows, chart.query.fromJulianDate, domain::DateOrder::YearMonthDay,
+                             chart.clockZone, transits::PositionsLongitude());
     ASSERT_FALSE(table.empty());
     bool sawSun = false;
     bool sawSlow = false;

@@ -12,7 +12,8 @@ TEST(OrderFromFormat, DateAndTimePatterns) {
         {"'yes' M/d/yy", 0}, {"d'y'/M/yy", 1},  {"", 0},
     };
     for (const auto& [format, order] : dates) {
-        EXPECT_EQ(DateOrderFromFormat(QString::fromLatin1(format)), order) << format;
+        EXPECT_EQ(static_cast<int>(DateOrderFromFormat(QString::fromLatin1(format))), order)
+            << format;
     }
     const std::pair<const char*, int> times[] = {{"h:mm AP", 0},   {"h:mm ap", 0}, {"HH:mm", 1},
                                                  {"H:mm", 1},      {"AP h:mm", 0}, {"HH'h'mm", 1},
@@ -28,7 +29,7 @@ TEST(LocaleRegionalSettings, NamedLocales) {
         {"en_US", 0, 0}, {"en_GB", 1, 1}, {"ja_JP", 2, 1}, {"sv_SE", 2, 1}, {"de_DE", 1, 1}};
     for (const auto& [name, dateOrder, timeOrder] : cases) {
         const LocaleRegionalSettings settings{QLocale(QString::fromLatin1(name))};
-        EXPECT_EQ(settings.DateOrder(), dateOrder) << name;
+        EXPECT_EQ(static_cast<int>(settings.DateOrder()), dateOrder) << name;
         EXPECT_EQ(settings.TimeOrder(), timeOrder) << name;
     }
 }

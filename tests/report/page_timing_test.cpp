@@ -67,7 +67,8 @@ TEST(TimingLine, HitsMarksPrecisionAndDateOrders) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        const TimingStyle style{c.dateOrder, c.clockZone, QLocale(QLocale::English)};
+        const TimingStyle style{static_cast<DateOrder>(c.dateOrder), c.clockZone,
+                                QLocale(QLocale::English)};
         EXPECT_EQ(TimingLine(c.window, kPage, c.now, 1.5, style).toStdString(),
                   (kTimingIndent + QLatin1String(c.want)).toStdString());
     }

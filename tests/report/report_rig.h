@@ -78,8 +78,8 @@ struct ReportRig {
     domain::NoticeSink notices = session::NoticesTo(messages);
     domain::DataBuffer buffer{notices};
     domain::ReportState state{kToday, 0.25, Positions({{3, 187.0}, {10, 133.3033333}}), {}, {}};
-    domain::ReportSettings settings{folder.Path(), 5, 0, QLocale(QLocale::English),
-                                    QTime(22, 15, 40)};
+    domain::ReportSettings settings{folder.Path(), 5, domain::DateOrder::MonthDayYear,
+                                    QLocale(QLocale::English), QTime(22, 15, 40)};
     ephem::SkyPositions sky = Positions({{1, 42.0833333}, {4, 10.0}, {9, 133.3}});
     std::vector<ephem::ChartMoment> asked;
     domain::PositionSource positions = [this](const ephem::ChartMoment& moment) {

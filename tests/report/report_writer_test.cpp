@@ -72,7 +72,7 @@ TEST(WriteReport, GoldenPageWithAspects) {
 
 TEST(WriteReport, GoldenPageWithoutAspects) {
     ReportRig f;  // no interpretation files at all
-    f.settings.dateOrder = 1;
+    f.settings.dateOrder = DateOrder::DayMonthYear;
     f.Write();
     EXPECT_EQ(
         f.buffer.PageLines().join('|').toStdString(),

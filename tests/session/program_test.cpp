@@ -130,7 +130,7 @@ TEST(Program, NatalEphemerisErrorIsReportedAndStartUpGoesOn) {
     EXPECT_TRUE(f.messages.shown[0].text.startsWith(
         QStringLiteral("The natal positions cannot be computed")));
     EXPECT_EQ(f.program.NatalPositions(), ephem::SkyPositions{});
-    EXPECT_EQ(f.program.DateOrder(), 1);
+    EXPECT_EQ(f.program.DateOrder(), DateOrder::DayMonthYear);
     // The page says why it lists nothing, and says it again on the next day.
     EXPECT_EQ(f.textArea.text.count(QStringLiteral("\r\n")), 9);
     EXPECT_TRUE(f.textArea.text.contains(kNoNatalChartLine));

@@ -33,7 +33,9 @@ class FixedRegional final : public platform::RegionalSettings {
   public:
     FixedRegional(int dateOrder, int timeOrder, QLocale locale = QLocale(QLocale::English))
         : dateOrder_(dateOrder), timeOrder_(timeOrder), locale_(std::move(locale)) {}
-    [[nodiscard]] int DateOrder() const override { return dateOrder_; }
+    [[nodiscard]] domain::DateOrder DateOrder() const override {
+        return static_cast<domain::DateOrder>(dateOrder_);
+    }
     [[nodiscard]] int TimeOrder() const override { return timeOrder_; }
     [[nodiscard]] QLocale Locale() const override { return locale_; }
 
