@@ -17,6 +17,8 @@ inline constexpr double PiValue = 3.1415926535;
 
 // Kilometres per astronomical unit, for semi-major axes and radius vectors.
 inline constexpr double KmPerAU = 149597870.0;
+// Seconds of arc in one degree, for the series whose coefficients are given in arcseconds.
+inline constexpr double kArcsecPerDegree = 3600;
 
 // A direction on the sphere, both angles in degrees.
 struct SphericalDirection {

@@ -5,8 +5,6 @@
 
 namespace velmaris::ephem {
 namespace {
-constexpr double kArcsecPerDegree = 3600;
-
 // Largest multiples of D, M, Mm and F in the longitude series.
 constexpr int kLargestD = 6;
 constexpr int kLargestM = 2;

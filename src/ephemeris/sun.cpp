@@ -9,8 +9,6 @@
 namespace velmaris::ephem {
 namespace {
 
-constexpr double kArcsecPerDegree = 3600;
-
 // Largest multiples of each planet's anomaly and of g in the planetary terms.
 constexpr int kLargestVenus = 5;
 constexpr int kLargestMars = 7;

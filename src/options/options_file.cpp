@@ -3,10 +3,12 @@
 #include "calendar/calendar.h"
 #include "io/text_lines.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace velmaris::domain {
 namespace {
@@ -39,8 +41,26 @@ double RadixNumber(const std::string& digits, std::size_t start, int radix) {
     return value;
 }
 
-bool IsDigit(const std::string& s, std::size_t i) {
-    return i < s.size() && s[i] >= '0' && s[i] <= '9';
+// Whether a number from_chars could not hold is too small rather than too large: the power of
+// ten of its first significant digit, counted from the point and moved by the exponent, is
+// below zero. Such numbers lie hundreds of powers of ten away, so the sign alone decides.
+bool IsTooSmall(std::string_view number) {
+    const std::size_t e = number.find_first_of("Ee");
+    const std::string_view mantissa = number.substr(0, e);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t significant = mantissa.find_first_of("123456789");
+    long long power = significant < point ? static_cast<long long>(point - significant)
+                                          : -static_cast<long long>(significant - point - 1);
+    if (e != std::string_view::npos) {
+        const std::string_view exponent = number.substr(e + 1);
+        const bool negative = exponent.front() == '-';
+        long long digits = 0;
+        for (const char c : exponent.substr(exponent.front() == '-' || exponent.front() == '+')) {
+            digits = std::min(digits * 10 + (c - '0'), 1'000'000'000LL);  // saturates
+        }
+        power += negative ? -digits : digits;
+    }
+    return power <= 0;
 }
 
 }  // namespace
@@ -75,46 +95,22 @@ double LeadingNumber(QStringView text) {
         negative = s[i] == '-';
         ++i;
     }
-    std::string number;
-    while (IsDigit(s, i)) {
-        number.push_back(s[i++]);
-    }
-    std::string fraction;
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        while (IsDigit(s, i)) {
-            fraction.push_back(s[i++]);
-        }
-    }
-    if (number.empty() && fraction.empty()) {
+    // Only digits and a decimal point may start the number: from_chars would also take "inf"
+    // and "nan". It then reads the longest prefix of digits, point, digits and a complete
+    // exponent, with '.' as the decimal point whatever the process locale says.
+    if (i == s.size() || (s[i] != '.' && (s[i] < '0' || s[i] > '9'))) {
         return 0;
     }
-    std::string exponent;
-    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
-        std::size_t j = i + 1;
-        std::string sign;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
-            sign.push_back(s[j++]);
-        }
-        std::string digits;
-        while (IsDigit(s, j)) {
-            digits.push_back(s[j++]);
-        }
-        if (!digits.empty()) {
-            exponent = "e" + sign + digits;
-        }
-    }
-
-    // from_chars reads the decimal point as '.', whatever the process locale says.
-    const std::string decimal =
-        (number.empty() ? "0" : number) + "." + (fraction.empty() ? "0" : fraction) + exponent;
+    const char* const first = s.data() + i;
     double value = 0;
-    const auto [end, error] =
-        std::from_chars(decimal.data(), decimal.data() + decimal.size(), value);
+    const auto [end, error] = std::from_chars(first, s.data() + s.size(), value);
+    if (error == std::errc::invalid_argument) {
+        return 0;  // a point without digits
+    }
     if (error == std::errc::result_out_of_range) {
-        // Out of range is either too large or too small; a negative exponent means too small.
-        value =
-            exponent.find('-') != std::string::npos ? 0.0 : std::numeric_limits<double>::infinity();
+        value = IsTooSmall(std::string_view(first, static_cast<std::size_t>(end - first)))
+                    ? 0.0
+                    : std::numeric_limits<double>::infinity();
     }
     return negative ? -value : value;
 }

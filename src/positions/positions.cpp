@@ -15,7 +15,7 @@ namespace {
 // Pluto's geocentric longitude drifts by 1.33 degrees per Julian century from JD 2433283
 // (1950 January 1.5). The drift is counted from the day number alone.
 double PlutoDrift(double dayNumber) noexcept {
-    return (dayNumber - 2433283) * 1.33 / 36525;
+    return (dayNumber - 2433283) * 1.33 / kDaysPerJulianCentury;
 }
 
 double Checked(double longitudeDeg) {

@@ -72,6 +72,19 @@ TEST(LeadingNumber, NumberRule) {
         {"&X1", 0},
         {"--5", 0},
         {"1E-999", 0},
+        {"inf", 0},
+        {"nan", 0},
+        {"-.", 0},
+        // Beyond a double, the size of the number decides, not only the exponent's sign.
+        {"0."
+         "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+         "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+         "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+         "0000000000000000000000000000000000000000000000000000000000000000000000000001",
+         0},
+        {"1000000000000000000000000000000000000000000000000000000000e-400", 0},
+        {"0.001e400", std::numeric_limits<double>::infinity()},
+        {"-1e999", -std::numeric_limits<double>::infinity()},
         {"1E999", std::numeric_limits<double>::infinity()}};
     for (const auto& [text, want] : cases) {
         EXPECT_EQ(LeadingNumber(QString::fromLatin1(text)), want) << text;
