@@ -2,6 +2,8 @@
 
 #include "calendar/calendar.h"
 
+#include <cmath>
+
 namespace velmaris::domain {
 QString HalfDayText(HalfDay half) {
     return half == HalfDay::Pm ? QStringLiteral("P.M.") : QStringLiteral("A.M.");
@@ -44,6 +46,19 @@ QString TwelveHourClockText(const QTime& time) {
         .arg(hour, 2, 10, QLatin1Char('0'))
         .arg(time.minute(), 2, 10, QLatin1Char('0'))
         .arg(time.hour() >= 12 ? QStringLiteral("PM") : QStringLiteral("AM"));
+}
+
+ephem::ChartMoment ComputeChartMoment(const MomentFields& fields) {
+    double clock = fields.clock;
+    if (std::floor(clock) == 12) {
+        clock = clock - 12;
+    }
+    double dayFraction = (ClockToHours(clock) + fields.zone) / 24;
+    if (fields.amPm == HalfDay::Pm) {
+        dayFraction = dayFraction + 0.5;
+    }
+    const double dayNumber = DayNumberFromDate(fields.year, fields.month, fields.day);
+    return ephem::MakeChartMoment(dayNumber, dayFraction);
 }
 
 }  // namespace velmaris::domain

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/calendar.h"
+#include "ephemeris/chart_moment.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -43,6 +44,13 @@ struct PresentMoment {
 //          locales whose afternoon marker is not "PM" still get "P.M.".
 [[nodiscard]] PresentMoment LoadPresentDateTime(const QDateTime& now, DateOrder dateOrder,
                                                 float clockZone, const QLocale& locale);
+
+// Chart moment of a natal or chosen civil moment.
+// Given:   fields  date, clock on a 12-hour dial (12:xx counts as 0:xx of its half day),
+//                  "P.M." adds half a day, zone in hours added to give Universal Time
+// Returns: day number of the civil date, day fraction (not reduced to one day: the moment may
+//          lie in the next or previous Universal day) and T1900
+[[nodiscard]] ephem::ChartMoment ComputeChartMoment(const MomentFields& fields);
 
 // Clock time on a 12-hour dial as "hh:mm AM" or "hh:mm PM" (midnight is 12:00 AM).
 [[nodiscard]] QString TwelveHourClockText(const QTime& time);

@@ -144,17 +144,4 @@ OptionsRead ReadOptionsFile(const QString& appFolder, OptionValues& values) {
     return read;
 }
 
-ephem::ChartMoment ComputeChartMoment(const MomentFields& fields) {
-    double clock = fields.clock;
-    if (std::floor(clock) == 12) {
-        clock = clock - 12;
-    }
-    double dayFraction = (ClockToHours(clock) + fields.zone) / 24;
-    if (fields.amPm == HalfDay::Pm) {
-        dayFraction = dayFraction + 0.5;
-    }
-    const double dayNumber = DayNumberFromDate(fields.year, fields.month, fields.day);
-    return ephem::MakeChartMoment(dayNumber, dayFraction);
-}
-
 }  // namespace velmaris::domain

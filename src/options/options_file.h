@@ -2,7 +2,6 @@
 
 #include "calendar/moment_fields.h"
 #include "options/option_values.h"
-#include "positions/positions.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,7 +10,6 @@
 namespace velmaris::domain {
 
 inline const QString kOptionsFileName = QStringLiteral("OPTIONS.OPT");
-inline const QString kCaptionPrefix = QStringLiteral("VELMARIS - ");
 
 // Only these first characters of an options line hold its number; the rest is a description.
 inline constexpr int kOptionColumns = 7;
@@ -40,17 +38,5 @@ struct OptionsRead {
 //          file; entries whose lines were not read keep their values. A line of blanks is not
 //          empty and gives 0. A refused value keeps the entry's old value.
 OptionsRead ReadOptionsFile(const QString& appFolder, OptionValues& values);
-
-// Text put before the date and time in the main window's caption.
-[[nodiscard]] inline QString SetCaptionPrefix() {
-    return kCaptionPrefix;
-}
-
-// Chart moment of a natal or chosen civil moment.
-// Given:   fields  date, clock on a 12-hour dial (12:xx counts as 0:xx of its half day),
-//                  "P.M." adds half a day, zone in hours added to give Universal Time
-// Returns: day number of the civil date, day fraction (not reduced to one day: the moment may
-//          lie in the next or previous Universal day) and T1900
-[[nodiscard]] ephem::ChartMoment ComputeChartMoment(const MomentFields& fields);
 
 }  // namespace velmaris::domain

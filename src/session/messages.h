@@ -7,6 +7,9 @@
 
 namespace velmaris::session {
 
+// Text put before the date and time in the main window's caption.
+inline const QString kCaptionPrefix = QStringLiteral("VELMARIS - ");
+
 // The titles the program's messages are shown under.
 inline const QString kWarningTitle = QStringLiteral("Warning!");
 inline const QString kInformationTitle = QStringLiteral("Information!");

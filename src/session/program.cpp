@@ -52,7 +52,7 @@ void Program::ReadOptions() {
         services_.messages.Show(read.problems.join(QLatin1Char('\n')), kWarningTitle,
                                 MessageStyle::Exclamation);
     }
-    captionPrefix_ = SetCaptionPrefix();
+    captionPrefix_ = kCaptionPrefix;
 }
 
 void Program::LoadSettings() {

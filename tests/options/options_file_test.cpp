@@ -140,22 +140,5 @@ TEST(ReadOptionsFile, ValueBeyondSinglePrecisionIsRefused) {
     EXPECT_TRUE(read.problems[1].startsWith(QStringLiteral("Line 3 ")));
 }
 
-// The moment of 4 December 2026 at a clock time, half day and zone.
-TEST(ComputeChartMoment, DayFractionFromClockZoneAndHalfDay) {
-    const std::tuple<float, HalfDay, float, double> cases[] = {
-        {12.15F, HalfDay::Am, 5, (0.25 + 5) / 24},        // 12:15 A.M. counts as 0:15
-        {12.15F, HalfDay::Pm, 5, (0.25 + 5) / 24 + 0.5},  // 12:15 P.M. is half a day later
-        {11.0F, HalfDay::Pm, 5, (11.0 + 5) / 24 + 0.5},   // runs into the next day
-        {1.30F, HalfDay::Am, -3, (1.5 - 3) / 24},         // a negative zone
-    };
-    for (const auto& [clock, amPm, zone, dayFraction] : cases) {
-        SCOPED_TRACE(dayFraction);
-        const ephem::ChartMoment moment = ComputeChartMoment({12, 4, 2026, clock, amPm, zone});
-        EXPECT_EQ(moment.dayNumber, 2461379);
-        EXPECT_NEAR(moment.dayFraction, dayFraction, 1e-6);
-        EXPECT_NEAR(moment.julianCenturies, (2461379 - 2415020 + dayFraction - 0.5) / 36525, 1e-12);
-    }
-}
-
 }  // namespace
 }  // namespace velmaris::domain
