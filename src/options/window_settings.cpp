@@ -27,6 +27,46 @@ bool FitsFloat(double value) {
     return std::fabs(value) <= std::numeric_limits<float>::max();
 }
 
+// One key of the settings file: how an accepted number is taken in, and the text of its value
+// when written (an empty text leaves the line out).
+struct SettingsKey {
+    const char* key;
+    void (*read)(WindowSettings& settings, double number);
+    QString (*write)(const WindowSettings& settings);
+};
+
+// The keys in the order they are written. No key is the start of another, so a line belongs
+// to one key at most.
+// clang-format off
+constexpr SettingsKey kSettingsKeys[] = {
+    {"FontSize",
+     [](WindowSettings& s, double n) { if (n >= kSmallestFontSize) s.fontSize = std::min(n, kLargestFontSize); },
+     [](const WindowSettings& s) { return SettingsNumberText(s.fontSize); }},
+    {"FontBold",
+     [](WindowSettings& s, double n) { s.fontBold = n; },
+     [](const WindowSettings& s) { return SettingsNumberText(s.fontBold); }},
+    {"FontItalic",
+     [](WindowSettings& s, double n) { s.fontItalic = n; },
+     [](const WindowSettings& s) { return SettingsNumberText(s.fontItalic); }},
+    {"VelmarisTop",
+     [](WindowSettings& s, double n) { if (FitsFloat(n)) s.top = static_cast<float>(n); },
+     [](const WindowSettings& s) { return SettingsNumberText(s.top); }},
+    {"VelmarisLeft",
+     [](WindowSettings& s, double n) { if (FitsFloat(n)) s.left = static_cast<float>(n); },
+     [](const WindowSettings& s) { return SettingsNumberText(s.left); }},
+    {"VelmarisHeight",
+     [](WindowSettings& s, double n) { if (FitsFloat(n) && n > 0) s.height = static_cast<float>(n); },
+     [](const WindowSettings& s) { return SettingsNumberText(s.height); }},
+    {"VelmarisWidth",
+     [](WindowSettings& s, double n) { if (FitsFloat(n) && n > 0) s.width = static_cast<float>(n); },
+     [](const WindowSettings& s) { return SettingsNumberText(s.width); }},
+    // A file without timing stays the eight lines it has always been.
+    {"ShowTiming",
+     [](WindowSettings& s, double n) { s.showTiming = n != 0; },
+     [](const WindowSettings& s) { return s.showTiming ? QStringLiteral("-1") : QString(); }},
+};
+// clang-format on
+
 }  // namespace
 
 QString SettingsNumberText(double value) {
@@ -51,34 +91,12 @@ WindowSettings ReadWindowSettings(const QString& appFolder) {
         if (!std::isfinite(number)) {
             continue;
         }
-        const auto is = [&line](const char* key) {
-            return line.startsWith(QLatin1String(key), Qt::CaseSensitive);
-        };
-        // No key is the start of another, so a line belongs to one key at most.
-        if (is("FontSize")) {
-            if (number >= kSmallestFontSize) {
-                settings.fontSize = std::min(number, kLargestFontSize);
-            }
-        } else if (is("FontBold")) {
-            settings.fontBold = number;
-        } else if (is("ShowTiming")) {
-            settings.showTiming = number != 0;
-        } else if (is("FontItalic")) {
-            settings.fontItalic = number;
-        } else if (!FitsFloat(number)) {
-            continue;
-        } else if (is("VelmarisTop")) {
-            settings.top = static_cast<float>(number);
-        } else if (is("VelmarisLeft")) {
-            settings.left = static_cast<float>(number);
-        } else if (is("VelmarisHeight")) {
-            if (number > 0) {
-                settings.height = static_cast<float>(number);
-            }
-        } else if (is("VelmarisWidth")) {
-            if (number > 0) {
-                settings.width = static_cast<float>(number);
-            }
+        const auto owner = std::find_if(
+            std::begin(kSettingsKeys), std::end(kSettingsKeys), [&line](const SettingsKey& key) {
+                return line.startsWith(QLatin1String(key.key), Qt::CaseSensitive);
+            });
+        if (owner != std::end(kSettingsKeys)) {
+            owner->read(settings, number);
         }
     }
     return settings;
@@ -86,18 +104,13 @@ WindowSettings ReadWindowSettings(const QString& appFolder) {
 
 QByteArray WindowSettingsText(const WindowSettings& settings) {
     const QString crLf = QStringLiteral("\r\n");
-    const QString text =
-        QStringLiteral("[Velmaris] - Do NOT change the order of these variables.") + crLf +
-        QStringLiteral("FontSize=") + SettingsNumberText(settings.fontSize) + crLf +
-        QStringLiteral("FontBold=") + SettingsNumberText(settings.fontBold) + crLf +
-        QStringLiteral("FontItalic=") + SettingsNumberText(settings.fontItalic) + crLf +
-        QStringLiteral("VelmarisTop=") + SettingsNumberText(settings.top) + crLf +
-        QStringLiteral("VelmarisLeft=") + SettingsNumberText(settings.left) + crLf +
-        QStringLiteral("VelmarisHeight=") + SettingsNumberText(settings.height) + crLf +
-        QStringLiteral("VelmarisWidth=") + SettingsNumberText(settings.width) + crLf;
-    // A file without timing stays the eight lines it has always been.
-    if (settings.showTiming) {
-        return (text + QStringLiteral("ShowTiming=-1") + crLf).toLatin1();
+    QString text =
+        QStringLiteral("[Velmaris] - Do NOT change the order of these variables.") + crLf;
+    for (const SettingsKey& key : kSettingsKeys) {
+        const QString value = key.write(settings);
+        if (!value.isEmpty()) {
+            text += QLatin1String(key.key) + QLatin1Char('=') + value + crLf;
+        }
     }
     return text.toLatin1();
 }
