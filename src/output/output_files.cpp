@@ -64,7 +64,7 @@ StagedText LoadStagedText(const QString& path, double longestLine) {
     io::LineCursor cursor(*bytes);
     while (const std::optional<QByteArrayView> raw = cursor.Next()) {
         const QString line = io::DecodeLine(*raw);
-        if (line.size() > longestLine) {
+        if (static_cast<double>(line.size()) > longestLine) {
             staged.longLineFlag = true;
         }
         staged.text += line;
