@@ -70,117 +70,115 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-QAction* MainWindow::addItem(QMenu* menu, const char* name, const QString& caption, int key) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    if (key != 0) {
-        action->setShortcut(QKeySequence(key));
-    }
-    return action;
-}
-
 void MainWindow::createActions() {
+    using Slot = void (MainWindow::*)();
+    using Kept = QAction* MainWindow::*;
+    // Kinds of entries: a menu on the bar, an item of the menu before it, a separator in it, a
+    // command on the bar itself, a help topic of the menu before it.
+    enum class Kind { Menu, Item, Separator, BarItem, Topic };
+    struct Entry {
+        Kind kind;
+        const char* name = nullptr;
+        const char* caption = nullptr;
+        int key = 0;
+        Slot slot = nullptr;
+        Kept kept = nullptr;  // where the window keeps the action
+        bool checkable = false;
+        const domain::HelpTopic* topic = nullptr;
+    };
+    const auto& topics = domain::kHelpTopics;
+    const int ctrlL = (Qt::CTRL | Qt::Key_L).toCombined();
+    // The menu bar in order.
+    // clang-format off
+    const Entry entries[] = {
+        {Kind::Menu,      "mnuFile",          "&File"},
+        {Kind::Item,      "mnuFileSave",      "&Save",    Qt::Key_F5,  &MainWindow::save},
+        {Kind::Item,      "mnuFileSaveAs",    "Save &As", Qt::Key_F6,  &MainWindow::saveAs},
+        {Kind::Separator, "mnuSplit1"},
+        {Kind::Item,      "mnuFileExit",      "E&xit",    Qt::Key_F12, &MainWindow::exitProgram},
+        {Kind::Menu,      "mnuFonts",         "F&ont"},
+        {Kind::Item,      "mnuFontsIncrease", "&Increase", Qt::Key_F7,  &MainWindow::increaseFont,
+         &MainWindow::mnuFontsIncrease_},
+        {Kind::Item,      "mnuFontsDecrease", "&Decrease", Qt::Key_F8,  &MainWindow::decreaseFont,
+         &MainWindow::mnuFontsDecrease_},
+        {Kind::Item,      "mnuFontsBold",     "&Bold",     Qt::Key_F9,  &MainWindow::toggleBold,
+         &MainWindow::mnuFontsBold_, true},
+        {Kind::Item,      "mnuFontsItalic",   "I&talic",   Qt::Key_F11, &MainWindow::toggleItalic,
+         &MainWindow::mnuFontsItalic_, true},
+        {Kind::BarItem,   "mnuClearBuffer",   "&Clear all data", 0, &MainWindow::clearAllData},
+        {Kind::BarItem,   "mnuPrint",         "&Print page",     0, &MainWindow::printPage},
+        {Kind::BarItem,   "mnuPrintData",     "Print &data",     0, &MainWindow::printData},
+        {Kind::Menu,      "mnuMore",          "&More"},
+        {Kind::Item,      "mnuMoreZForward",  "&Forward",  Qt::Key_F2, &MainWindow::forward},
+        {Kind::Item,      "mnuMoreBackward",  "&Backward", Qt::Key_F3, &MainWindow::backward},
+        {Kind::Item,      "mnuMoreNewDate",   "&New Date", Qt::Key_F4, &MainWindow::newDate},
+        {Kind::Separator, "mnuSplitTiming"},
+        {Kind::Item,      "mnuMoreTransitListing", "Transit &Listing", ctrlL,
+         &MainWindow::showTransitListing},
+        {Kind::Item,      "mnuMoreShowTiming", "Show Ti&ming", 0, &MainWindow::toggleTiming,
+         &MainWindow::mnuMoreShowTiming_, true},
+        {Kind::Separator, "mnuSplitPictures"},
+        {Kind::Item,      "mnuMoreChartWheel", "Chart &Wheel", 0, &MainWindow::showChartWheel},
+        {Kind::Item,      "mnuMoreTimeline",   "&Timeline",    0, &MainWindow::showTimeline},
+        {Kind::BarItem,   "mnuOptions",        "&Options",     0, &MainWindow::editOptions},
+        {Kind::Menu,      "mnuHelp",           "&Help"},
+        {.kind = Kind::Topic, .topic = &topics[0]},
+        {.kind = Kind::Topic, .topic = &topics[1]},
+        {.kind = Kind::Topic, .topic = &topics[2]},
+        {Kind::Separator, "mnuSplit2"},
+        {.kind = Kind::Topic, .topic = &topics[3]},
+        {Kind::Separator, "mnuSplit5"},
+        {.kind = Kind::Topic, .topic = &topics[4]},
+        {.kind = Kind::Topic, .topic = &topics[5]},
+        {.kind = Kind::Topic, .topic = &topics[6]},
+        {.kind = Kind::Topic, .topic = &topics[7]},
+        {.kind = Kind::Topic, .topic = &topics[8]},
+        {Kind::Separator, "mnuSplit9"},
+        {Kind::Item,      "mnuHelpAbout",      "&About",          0, &MainWindow::showAbout},
+        {Kind::Item,      "mnuHelpFolder",     "Program &Folder", 0, &MainWindow::showProgramFolder},
+        {.kind = Kind::Topic, .topic = &domain::kAccuracyTopic},
+    };
+    // clang-format on
+
     QMenuBar* bar = menuBar();
-    const auto menu = [bar](const char* name, const QString& caption) {
-        QMenu* m = bar->addMenu(caption);
-        m->setObjectName(QLatin1String(name));
-        m->menuAction()->setObjectName(QLatin1String(name));
-        return m;
-    };
-    const auto separator = [](QMenu* m, const char* name) {
-        m->addSeparator()->setObjectName(QLatin1String(name));
-    };
-    const auto barItem = [this, bar](const char* name, const QString& caption) {
-        QAction* action = bar->addAction(caption);
-        action->setObjectName(QLatin1String(name));
-        action->setParent(this);
-        return action;
-    };
-
-    QMenu* file = menu("mnuFile", QStringLiteral("&File"));
-    connect(addItem(file, "mnuFileSave", QStringLiteral("&Save"), Qt::Key_F5), &QAction::triggered,
-            this, &MainWindow::save);
-    connect(addItem(file, "mnuFileSaveAs", QStringLiteral("Save &As"), Qt::Key_F6),
-            &QAction::triggered, this, &MainWindow::saveAs);
-    separator(file, "mnuSplit1");
-    connect(addItem(file, "mnuFileExit", QStringLiteral("E&xit"), Qt::Key_F12), &QAction::triggered,
-            this, &MainWindow::exitProgram);
-
-    QMenu* fonts = menu("mnuFonts", QStringLiteral("F&ont"));
-    mnuFontsIncrease_ = addItem(fonts, "mnuFontsIncrease", QStringLiteral("&Increase"), Qt::Key_F7);
-    connect(mnuFontsIncrease_, &QAction::triggered, this, &MainWindow::increaseFont);
-    mnuFontsDecrease_ = addItem(fonts, "mnuFontsDecrease", QStringLiteral("&Decrease"), Qt::Key_F8);
-    connect(mnuFontsDecrease_, &QAction::triggered, this, &MainWindow::decreaseFont);
-    mnuFontsBold_ = addItem(fonts, "mnuFontsBold", QStringLiteral("&Bold"), Qt::Key_F9);
-    mnuFontsBold_->setCheckable(true);
-    connect(mnuFontsBold_, &QAction::triggered, this, &MainWindow::toggleBold);
-    mnuFontsItalic_ = addItem(fonts, "mnuFontsItalic", QStringLiteral("I&talic"), Qt::Key_F11);
-    mnuFontsItalic_->setCheckable(true);
-    connect(mnuFontsItalic_, &QAction::triggered, this, &MainWindow::toggleItalic);
-
-    connect(barItem("mnuClearBuffer", QStringLiteral("&Clear all data")), &QAction::triggered, this,
-            &MainWindow::clearAllData);
-    connect(barItem("mnuPrint", QStringLiteral("&Print page")), &QAction::triggered, this,
-            &MainWindow::printPage);
-    connect(barItem("mnuPrintData", QStringLiteral("Print &data")), &QAction::triggered, this,
-            &MainWindow::printData);
-
-    QMenu* more = menu("mnuMore", QStringLiteral("&More"));
-    connect(addItem(more, "mnuMoreZForward", QStringLiteral("&Forward"), Qt::Key_F2),
-            &QAction::triggered, this, &MainWindow::forward);
-    connect(addItem(more, "mnuMoreBackward", QStringLiteral("&Backward"), Qt::Key_F3),
-            &QAction::triggered, this, &MainWindow::backward);
-    connect(addItem(more, "mnuMoreNewDate", QStringLiteral("&New Date"), Qt::Key_F4),
-            &QAction::triggered, this, &MainWindow::newDate);
-    separator(more, "mnuSplitTiming");
-    connect(addItem(more, "mnuMoreTransitListing", QStringLiteral("Transit &Listing"),
-                    (Qt::CTRL | Qt::Key_L).toCombined()),
-            &QAction::triggered, this, &MainWindow::showTransitListing);
-    mnuMoreShowTiming_ = addItem(more, "mnuMoreShowTiming", QStringLiteral("Show Ti&ming"), 0);
-    mnuMoreShowTiming_->setCheckable(true);
-    connect(mnuMoreShowTiming_, &QAction::triggered, this, &MainWindow::toggleTiming);
-    separator(more, "mnuSplitPictures");
-    connect(addItem(more, "mnuMoreChartWheel", QStringLiteral("Chart &Wheel"), 0),
-            &QAction::triggered, this, &MainWindow::showChartWheel);
-    connect(addItem(more, "mnuMoreTimeline", QStringLiteral("&Timeline"), 0), &QAction::triggered,
-            this, &MainWindow::showTimeline);
-
-    connect(barItem("mnuOptions", QStringLiteral("&Options")), &QAction::triggered, this,
-            &MainWindow::editOptions);
-
-    QMenu* help = menu("mnuHelp", QStringLiteral("&Help"));
-    // Captions of the topics in the order of the topic table, and the separators between them.
-    const QString topicCaptions[] = {
-        QStringLiteral("&VELMARIS Window"),
-        QStringLiteral("&Options Window"),
-        QStringLiteral("&File To Print Window"),
-        QStringLiteral("&Interpretations"),
-        QStringLiteral("&Hints"),
-        QStringLiteral("&Revision history"),
-        QStringLiteral("&Philosophy"),
-        QStringLiteral("&License Agreement"),
-        QStringLiteral("&Upgrades"),
-    };
-    static_assert(std::size(topicCaptions) == domain::kHelpTopics.size());
-    for (std::size_t i = 0; i < domain::kHelpTopics.size(); ++i) {
-        if (i == 3) {
-            separator(help, "mnuSplit2");
-        } else if (i == 4) {
-            separator(help, "mnuSplit5");
+    QMenu* menu = nullptr;
+    for (const Entry& entry : entries) {
+        QAction* action = nullptr;
+        switch (entry.kind) {
+            case Kind::Menu:
+                menu = bar->addMenu(QString::fromLatin1(entry.caption));
+                menu->setObjectName(QLatin1String(entry.name));
+                menu->menuAction()->setObjectName(QLatin1String(entry.name));
+                continue;
+            case Kind::Separator:
+                menu->addSeparator()->setObjectName(QLatin1String(entry.name));
+                continue;
+            case Kind::BarItem:
+                action = bar->addAction(QString::fromLatin1(entry.caption));
+                action->setParent(this);
+                break;
+            case Kind::Item:
+                action = menu->addAction(QString::fromLatin1(entry.caption));
+                break;
+            case Kind::Topic: {
+                action = menu->addAction(QString::fromLatin1(entry.topic->caption));
+                action->setObjectName(QLatin1String(entry.topic->menuName));
+                const QString fileName = QLatin1String(entry.topic->fileName);
+                connect(action, &QAction::triggered, this,
+                        [this, fileName] { showHelpTopic(fileName); });
+                continue;
+            }
         }
-        const domain::HelpTopic& topic = domain::kHelpTopics[i];
-        const QString fileName = QLatin1String(topic.fileName);
-        connect(addItem(help, topic.menuName, topicCaptions[i], 0), &QAction::triggered, this,
-                [this, fileName] { showHelpTopic(fileName); });
+        action->setObjectName(QLatin1String(entry.name));
+        if (entry.key != 0) {
+            action->setShortcut(QKeySequence(entry.key));
+        }
+        action->setCheckable(entry.checkable);
+        if (entry.kept != nullptr) {
+            this->*entry.kept = action;
+        }
+        connect(action, &QAction::triggered, this, entry.slot);
     }
-    separator(help, "mnuSplit9");
-    connect(addItem(help, "mnuHelpAbout", QStringLiteral("&About"), 0), &QAction::triggered, this,
-            &MainWindow::showAbout);
-    connect(addItem(help, "mnuHelpFolder", QStringLiteral("Program &Folder"), 0),
-            &QAction::triggered, this, &MainWindow::showProgramFolder);
-    connect(addItem(help, domain::kAccuracyTopic.menuName, QStringLiteral("A&ccuracy"), 0),
-            &QAction::triggered, this,
-            [this] { showHelpTopic(QLatin1String(domain::kAccuracyTopic.fileName)); });
 }
 
 void MainWindow::StartUp() {

@@ -76,7 +76,6 @@ class MainWindow : public QMainWindow {
 
   private:
     void createActions();
-    QAction* addItem(QMenu* menu, const char* name, const QString& caption, int key);
     void applyWindowSettings(const domain::WindowSettings& settings);
     void applyTextFont();
     void refreshAfterFontChange();

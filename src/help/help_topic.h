@@ -14,23 +14,26 @@ class DataBuffer;
 struct HelpTopic {
     const char* menuName;  // object name of the menu item
     const char* fileName;  // topic file in the program folder
+    const char* caption;   // of the menu item
 };
 
 // The nine topics in the order of the Help menu.
+// clang-format off
 inline constexpr std::array<HelpTopic, 9> kHelpTopics = {{
-    {"mnuMainMenuHelp", "VELMARIS.HLP"},
-    {"mnuHelpOptions", "OPTIONS.HLP"},
-    {"mnuHelpPrntfile", "PRNTFILE.HLP"},
-    {"mnuHelpInterpretations", "INTERPS.HLP"},
-    {"mnuHelpHints", "HINTS.HLP"},
-    {"mnuHelpRevisions", "REVISION.HLP"},
-    {"mnuPhilosophyHelp", "PHILO.HLP"},
-    {"mnuHelpLicense", "LICENSE.HLP"},
-    {"mnuHelpUpgrades", "UPGRADES.HLP"},
+    {"mnuMainMenuHelp",        "VELMARIS.HLP", "&VELMARIS Window"},
+    {"mnuHelpOptions",         "OPTIONS.HLP",  "&Options Window"},
+    {"mnuHelpPrntfile",        "PRNTFILE.HLP", "&File To Print Window"},
+    {"mnuHelpInterpretations", "INTERPS.HLP",  "&Interpretations"},
+    {"mnuHelpHints",           "HINTS.HLP",    "&Hints"},
+    {"mnuHelpRevisions",       "REVISION.HLP", "&Revision history"},
+    {"mnuPhilosophyHelp",      "PHILO.HLP",    "&Philosophy"},
+    {"mnuHelpLicense",         "LICENSE.HLP",  "&License Agreement"},
+    {"mnuHelpUpgrades",        "UPGRADES.HLP", "&Upgrades"},
 }};
+// clang-format on
 
 // How exact the positions and the timing are: after the program's own items in the Help menu.
-inline constexpr HelpTopic kAccuracyTopic{"mnuHelpAccuracy", "ACCURACY.HLP"};
+inline constexpr HelpTopic kAccuracyTopic{"mnuHelpAccuracy", "ACCURACY.HLP", "A&ccuracy"};
 
 // Writes a help topic as a page of the data buffer: a new page, every line of the topic file,
 // one blank line. The caller shows the page.

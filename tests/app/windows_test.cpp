@@ -48,27 +48,6 @@ TEST(NewDateDialog, TypingKeepsDigitsAndFocusSelectsTheWholeField) {
     EXPECT_EQ(year->text(), QStringLiteral("2030"));
 }
 
-TEST(NewDateDialog, LayoutInPixelsAtTheScreenDensity) {
-    DialogRig rig;
-    // Twips / 15 at 96 dots per inch.
-    const std::pair<const char*, QRect> cases[] = {
-        {"lblMonth", {8, 16, 89, 17}}, {"txtMonth", {112, 16, 41, 19}},
-        {"lblDay", {8, 40, 89, 17}},   {"txtDay", {112, 40, 41, 19}},
-        {"lblYear", {8, 64, 89, 17}},  {"txtYear", {112, 64, 41, 19}},
-        {"cmdOK", {48, 96, 73, 33}},
-    };
-    for (const auto& [name, want] : cases) {
-        SCOPED_TRACE(name);
-        auto* widget = rig.dialog.findChild<QWidget*>(QLatin1String(name));
-        ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->geometry(), want);
-    }
-    EXPECT_EQ(rig.dialog.size(), QSize(168, 145));
-    EXPECT_EQ(rig.dialog.findChild<QLabel*>(QStringLiteral("lblMonth"))->text(),
-              QStringLiteral("Transit Month"));
-    EXPECT_TRUE(rig.dialog.font().bold());
-}
-
 TEST(NewDateDialog, LabelsCarrySunkenFramesOnEveryPaint) {
     DialogRig rig;
     for (int paint = 0; paint < 2; ++paint) {
