@@ -6,11 +6,14 @@
 #include "app/screenshots.h"
 #include "app/start_up.h"
 #include "platform/program_folder.h"
+#include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_message_boxes.h"
+#include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_text_area.h"
 #include "platform/qt/running_copy.h"
 #include "platform/qt/screen_metrics.h"
 #include "platform/qt/single_copy_lock.h"
+#include "session/output_commands.h"
 #include "session/program.h"
 
 #include <QApplication>
@@ -125,9 +128,13 @@ int WindowMain(int argc, char** argv, std::optional<QString> screenshotFolder) {
     platform::QtScreenMetrics screen;
     platform::QtFontCatalog fonts;
     session::Program program({clock, regional, messages, textArea, folder});
-    const app::MainWindowServices services{program, clock, messages, textArea,
-                                           screen,  fonts, nullptr,  choice.installed};
+    platform::QtFileDialog fileDialog;
+    platform::QtPrinter printer(folder);
+    session::OutputCommands output(program, messages, fileDialog, printer);
+    const app::MainWindowServices services{program, clock,  messages,   textArea, screen,
+                                           fonts,   output, fileDialog, printer,  choice.installed};
     app::MainWindow window(services);
+    fileDialog.SetParent(&window);
     QObject::connect(&channel, &platform::RunningCopyChannel::raiseRequested, &window, [&window] {
         window.showNormal();
         window.raise();

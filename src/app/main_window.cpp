@@ -1,7 +1,6 @@
 #include "app/main_window.h"
 
 #include "app/print_review_window.h"
-#include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_printer.h"
 #include "session/output_commands.h"
 
@@ -56,14 +55,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     timer1_->setInterval(kCaptionIntervalMs);
     connect(timer1_, &QTimer::timeout, this, &MainWindow::UpdateCaption);
 
-    output_ = services_.output;
-    if (output_ == nullptr) {
-        fileDialog_ = std::make_unique<platform::QtFileDialog>(this);
-        printer_ = std::make_unique<platform::QtPrinter>(services_.program.AppFolder());
-        ownOutput_ = std::make_unique<session::OutputCommands>(
-            services_.program, services_.messages, *fileDialog_, *printer_);
-        output_ = ownOutput_.get();
-    }
+    output_ = &services_.output;
 
     createActions();
 }
@@ -381,18 +373,14 @@ void MainWindow::newDate() {
 }
 
 PictureWindowServices MainWindow::pictureServices() {
-    if (!pictureDialog_) {
-        pictureDialog_ = std::make_unique<platform::QtFileDialog>(this);
-        picturePrinter_ = std::make_unique<platform::QtPrinter>(services_.program.AppFolder());
-    }
     const auto choose = [this](const QString& proposedName) {
-        return pictureDialog_->GetSaveFileName(
+        return services_.dialog.GetSaveFileName(
             {services_.program.AppFolder(), proposedName,
              QStringLiteral("PNG picture (*.png);;SVG picture (*.svg)"), QStringLiteral("png")});
     };
     const auto print = [this](const pictures::DisplayList& list) {
         const platform::PrintOutcome outcome =
-            picturePrinter_->PrintPainted([&list](QPainter& painter, const QRectF& page) {
+            services_.printer.PrintPainted([&list](QPainter& painter, const QRectF& page) {
                 // The picture as large as the page allows, in its own proportions.
                 const double scale =
                     std::min(page.width() / list.size.width(), page.height() / list.size.height());
@@ -433,10 +421,9 @@ void MainWindow::showTimeline() {
 void MainWindow::showTransitListing() {
     if (listing_.isNull()) {
         platform::BusyPointer busy;
-        pictureServices();  // makes the file dialog
         const auto choose = [this](const QString& proposedName, const QString& filter,
                                    const QString& suffix) {
-            return pictureDialog_->GetSaveFileName(
+            return services_.dialog.GetSaveFileName(
                 {services_.program.AppFolder(), proposedName, filter, suffix});
         };
         listing_ = new TransitListingWindow(

@@ -3,6 +3,7 @@
 #include "app/text_font.h"
 #include "options/window_settings.h"
 #include "platform/clock.h"
+#include "platform/file_dialog.h"
 #include "platform/message_boxes.h"
 #include "platform/qt/qt_text_area.h"
 #include "platform/qt/screen_metrics.h"
@@ -22,7 +23,6 @@ namespace velmaris::session {
 class OutputCommands;
 }
 namespace velmaris::platform {
-class QtFileDialog;
 class QtPrinter;
 }  // namespace velmaris::platform
 
@@ -44,9 +44,11 @@ struct MainWindowServices {
     platform::QtTextArea& textArea;  // the window attaches its text box to it
     const platform::ScreenMetrics& screen;
     const platform::FontCatalog& fonts;
-    // Save and print commands; when none is given the window makes its own with the desktop's
-    // save dialog and default printer.
-    session::OutputCommands* output = nullptr;
+    // Save and print commands, with the desktop's save dialog and default printer.
+    session::OutputCommands& output;
+    // The same dialog and printer, for the pictures and the listing.
+    platform::FileDialog& dialog;
+    platform::QtPrinter& printer;
     // The installed copy of the data files, when the program folder was seeded from one.
     QString installedFolder = QString();
 };
@@ -123,11 +125,6 @@ class MainWindow : public QMainWindow {
     QPointer<ChartWheelWindow> wheel_;
     QPointer<TimelineWindow> timeline_;
     QPointer<TransitListingWindow> listing_;
-    std::unique_ptr<platform::QtFileDialog> pictureDialog_;
-    std::unique_ptr<platform::QtPrinter> picturePrinter_;
-    std::unique_ptr<platform::QtFileDialog> fileDialog_;
-    std::unique_ptr<platform::QtPrinter> printer_;
-    std::unique_ptr<session::OutputCommands> ownOutput_;
     session::OutputCommands* output_ = nullptr;
     bool settingsWritten_ = false;
 };

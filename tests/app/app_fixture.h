@@ -1,8 +1,11 @@
 #pragma once
 
 #include "app/main_window.h"
+#include "platform/qt/qt_file_dialog.h"
+#include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_text_area.h"
 #include "platform/qt/screen_metrics.h"
+#include "session/output_commands.h"
 #include "session/program.h"
 #include "support/fakes.h"
 
@@ -68,8 +71,12 @@ struct AppRig {
         }
         program = std::make_unique<session::Program>(
             session::ProgramServices{clock, regional, messages, textArea, folder.Path()});
-        window = std::make_unique<app::MainWindow>(
-            app::MainWindowServices{*program, clock, messages, textArea, screen, fonts});
+        printer = std::make_unique<platform::QtPrinter>(folder.Path());
+        output =
+            std::make_unique<session::OutputCommands>(*program, messages, fileDialog, *printer);
+        window = std::make_unique<app::MainWindow>(app::MainWindowServices{
+            *program, clock, messages, textArea, screen, fonts, *output, fileDialog, *printer});
+        fileDialog.SetParent(window.get());
     }
 
     [[nodiscard]] QAction* Action(const char* name) const {
@@ -104,6 +111,9 @@ struct AppRig {
     FakeScreen screen;
     FakeFonts fonts;
     std::unique_ptr<session::Program> program;
+    platform::QtFileDialog fileDialog;
+    std::unique_ptr<platform::QtPrinter> printer;
+    std::unique_ptr<session::OutputCommands> output;
     std::unique_ptr<app::MainWindow> window;
 };
 

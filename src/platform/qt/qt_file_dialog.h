@@ -6,11 +6,13 @@ class QWidget;
 
 namespace velmaris::platform {
 
-// The desktop's save dialog, owned by a parent window.
+// The desktop's save dialog, shown over a parent window (over the screen while there is none).
 class QtFileDialog final : public FileDialog {
   public:
-    explicit QtFileDialog(QWidget* parent) : parent_(parent) {}
+    explicit QtFileDialog(QWidget* parent = nullptr) : parent_(parent) {}
     [[nodiscard]] std::optional<QString> GetSaveFileName(const SaveDialogRequest& request) override;
+    // The window the dialog belongs to, once it exists.
+    void SetParent(QWidget* parent) { parent_ = parent; }
 
   private:
     QWidget* parent_;
