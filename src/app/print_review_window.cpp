@@ -8,13 +8,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "output/output_files.h"
 #include "platform/qt/busy_pointer.h"
 #include "session/output_commands.h"
 
 namespace velmaris::app {
 namespace {
-
-const QString kCrLf = QStringLiteral("\r\n");
 
 QFont ReviewFont() {
     QFont font(QStringLiteral("Courier New"));
@@ -70,20 +69,11 @@ PrintReviewWindow::PrintReviewWindow(session::OutputCommands& output, QWidget* p
 void PrintReviewWindow::LoadStagedText() {
     const domain::StagedText staged = output_.LoadStagedText();
     longLineFlag_ = staged.longLineFlag;
-    QString text = staged.text;
-    // The box shows one line per staged line; the last line end would show as an extra empty
-    // line, which EditedText puts back.
-    if (text.endsWith(kCrLf)) {
-        text.chop(kCrLf.size());
-    }
-    text.replace(kCrLf, QStringLiteral("\n"));
-    txtContent_->setPlainText(text);
+    txtContent_->setPlainText(domain::ReviewBoxText(staged.text));
 }
 
 QString PrintReviewWindow::EditedText() const {
-    QString text = txtContent_->toPlainText();
-    text.replace(QLatin1Char('\n'), kCrLf);
-    return text + kCrLf;
+    return domain::TextFromReviewBox(txtContent_->toPlainText());
 }
 
 void PrintReviewWindow::print() {

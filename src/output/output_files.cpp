@@ -73,4 +73,18 @@ StagedText LoadStagedText(const QString& path, double longestLine) {
     return staged;
 }
 
+QString ReviewBoxText(const QString& stagedText) {
+    const QString crLf = QStringLiteral("\r\n");
+    QString text = stagedText;
+    if (text.endsWith(crLf)) {
+        text.chop(crLf.size());
+    }
+    return text.replace(crLf, QStringLiteral("\n"));
+}
+
+QString TextFromReviewBox(const QString& boxText) {
+    const QString crLf = QStringLiteral("\r\n");
+    return QString(boxText).replace(QLatin1Char('\n'), crLf) + crLf;
+}
+
 }  // namespace velmaris::domain

@@ -41,4 +41,11 @@ struct StagedText {
 //          longestLine    option value 12: a longer line sets longLineFlag
 [[nodiscard]] StagedText LoadStagedText(const QString& path, double longestLine);
 
+// The staged text as the review box holds it: one line per staged line, "\n" between them; the
+// last line end is left off, since the box would show it as one more empty line.
+[[nodiscard]] QString ReviewBoxText(const QString& stagedText);
+
+// The review box's text as it is printed: CR LF after every line, the last one included.
+[[nodiscard]] QString TextFromReviewBox(const QString& boxText);
+
 }  // namespace velmaris::domain

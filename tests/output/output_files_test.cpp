@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <QFileInfo>
 
 #include "output/print_job.h"
@@ -110,6 +112,21 @@ TEST(LoadStagedTextTest, FlagsLinesLongerThanTheLimit) {
     folder.Write(QStringLiteral("S.XXX"), exact + "b\r\n");
     EXPECT_EQ(PrintPointSize(LoadStagedText(path, 72).longLineFlag), 10);
     EXPECT_FALSE(LoadStagedText(folder.FilePath(QStringLiteral("MISSING.XXX")), 72).readable);
+}
+
+// The review box shows one line per staged line and prints CR LF after each, so an unedited
+// box prints what was staged; an empty staging file prints one empty line.
+TEST(ReviewBoxTest, StagedTextThereAndBack) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"a\r\n b\r\n", "a\n b", "a\r\n b\r\n"},
+        {"a\r\n\r\n", "a\n", "a\r\n\r\n"},
+        {"", "", "\r\n"},
+        {"no end", "no end", "no end\r\n"},
+    };
+    for (const auto& [staged, box, printed] : cases) {
+        EXPECT_EQ(ReviewBoxText(QLatin1String(staged)), QLatin1String(box)) << staged;
+        EXPECT_EQ(TextFromReviewBox(QLatin1String(box)), QLatin1String(printed)) << staged;
+    }
 }
 
 TEST(PaginateLinesTest, BreaksAfterTheLineCountAndWhenTheSheetIsFull) {
