@@ -443,30 +443,14 @@ void MainWindow::refreshPictures() {
 }
 
 void MainWindow::editOptions() {
-    const QString& folder = services_.program.AppFolder();
-    if (!domain::OptionsFileExists(folder)) {
-        services_.messages.Show(domain::kOptionsFileNotFoundText,
-                                domain::kOptionsEditorMessageTitle,
-                                platform::MessageStyle::Information);
-        return;
-    }
-    if (options_.isNull() && domain::OptionsFileTooLargeToEdit(folder)) {
-        services_.messages.Show(domain::OptionsTooLargeToEditText(),
-                                domain::kOptionsEditorMessageTitle,
-                                platform::MessageStyle::Exclamation);
-        return;
-    }
     if (options_.isNull()) {
-        options_ = new OptionsWindow(
-            folder, [this] { services_.program.ReReadOptions(); }, services_.messages,
-            services_.screen, this);
-        if (!options_->Load()) {
-            options_->deleteLater();
-            services_.messages.Show(domain::kOptionsFileNotFoundText,
-                                    domain::kOptionsEditorMessageTitle,
-                                    platform::MessageStyle::Information);
+        const std::optional<domain::OptionsText> text = optionsCommands_.OpenEditor();
+        if (!text) {
             return;
         }
+        options_ = new OptionsWindow(optionsCommands_, *text, services_.screen, this);
+    } else if (!optionsCommands_.MayShowEditor()) {
+        return;
     }
     options_->show();
     options_->raise();

@@ -7,6 +7,7 @@
 #include "platform/message_boxes.h"
 #include "platform/qt/qt_text_area.h"
 #include "platform/qt/screen_metrics.h"
+#include "session/options_commands.h"
 #include "session/program.h"
 
 #include <QMainWindow>
@@ -111,6 +112,7 @@ class MainWindow : public QMainWindow {
     PictureWindowServices pictureServices();
 
     MainWindowServices services_;
+    session::OptionsCommands optionsCommands_{services_.program, services_.messages};
     TextFont font_;
     QPlainTextEdit* text1_ = nullptr;
     QTimer* timer1_ = nullptr;

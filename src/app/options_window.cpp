@@ -34,13 +34,9 @@ bool TypesWithModifier(const QKeyEvent& key) {
 
 }  // namespace
 
-OptionsWindow::OptionsWindow(QString appFolder, std::function<void()> optionsSaved,
-                             platform::MessageBoxes& messages,
+OptionsWindow::OptionsWindow(session::OptionsCommands& commands, const domain::OptionsText& text,
                              const platform::ScreenMetrics& screen, QWidget* parent)
-    : QDialog(parent),
-      appFolder_(std::move(appFolder)),
-      optionsSaved_(std::move(optionsSaved)),
-      messages_(messages) {
+    : QDialog(parent), commands_(commands) {
     setObjectName(QStringLiteral("Options"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
@@ -77,6 +73,7 @@ OptionsWindow::OptionsWindow(QString appFolder, std::function<void()> optionsSav
     connect(btnSave_, &QPushButton::clicked, this, &OptionsWindow::save);
     connect(cmdRestoreDefault_, &QPushButton::clicked, this, &OptionsWindow::restoreDefault);
     connect(btnQuit_, &QPushButton::clicked, this, &OptionsWindow::close);
+    showText(text);
 }
 
 bool OptionsWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -87,46 +84,27 @@ bool OptionsWindow::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-bool OptionsWindow::Load() {
-    const std::optional<domain::OptionsText> loaded = domain::LoadOptionsText(appFolder_);
-    if (!loaded) {
-        return false;
-    }
-    latin1_ = loaded->latin1;
-    txtContent_->setPlainText(loaded->text);
+void OptionsWindow::showText(const domain::OptionsText& text) {
+    latin1_ = text.latin1;
+    txtContent_->setPlainText(text.text);
     setWindowTitle(domain::kOptionsEditorCaption);
-    return true;
 }
 
 void OptionsWindow::save() {
-    bool saved = false;
-    {
-        platform::BusyPointer busy;
-        saved = domain::SaveOptionsText(appFolder_, txtContent_->toPlainText(), latin1_);
-    }
-    if (!saved) {
-        messages_.Show(domain::OptionsSaveFailedText(appFolder_),
-                       domain::kOptionsEditorMessageTitle, platform::MessageStyle::Exclamation);
-        return;
-    }
-    optionsSaved_();
+    platform::BusyPointer busy;
+    commands_.Save(txtContent_->toPlainText(), latin1_);
 }
 
 void OptionsWindow::restoreDefault() {
-    bool restored = false;
-    {
-        platform::BusyPointer busy;
-        // The box is emptied only once the copy has been made, so a failed restore leaves
-        // the text being edited in place.
-        restored = domain::RestoreDefaultOptions(appFolder_);
-        if (restored) {
-            txtContent_->clear();
-            restored = Load();
-        }
+    // The box is emptied only once the copy has been made, so a failed restore leaves the
+    // text being edited in place.
+    platform::BusyPointer busy;
+    const session::RestoredOptions restored = commands_.RestoreDefault();
+    if (restored.copied) {
+        txtContent_->clear();
     }
-    if (!restored) {
-        messages_.Show(domain::kOptionsRestoreFailedText, domain::kOptionsEditorMessageTitle,
-                       platform::MessageStyle::Information);
+    if (restored.text) {
+        showText(*restored.text);
     }
 }
 

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "platform/message_boxes.h"
 #include "platform/qt/screen_metrics.h"
+#include "session/options_commands.h"
 
 #include <QDialog>
-
-#include <functional>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -18,13 +16,9 @@ class OptionsWindow : public QDialog {
     Q_OBJECT
 
   public:
-    // optionsSaved runs after every successful Save, to read the options again.
-    OptionsWindow(QString appFolder, std::function<void()> optionsSaved,
-                  platform::MessageBoxes& messages, const platform::ScreenMetrics& screen,
-                  QWidget* parent = nullptr);
-
-    // Fills the text box from the file; false when the file cannot be read.
-    bool Load();
+    // Opens on the text of the options file; its buttons forward to the commands.
+    OptionsWindow(session::OptionsCommands& commands, const domain::OptionsText& text,
+                  const platform::ScreenMetrics& screen, QWidget* parent = nullptr);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -33,9 +27,9 @@ class OptionsWindow : public QDialog {
     void save();
     void restoreDefault();
 
-    QString appFolder_;
-    std::function<void()> optionsSaved_;
-    platform::MessageBoxes& messages_;
+    void showText(const domain::OptionsText& text);
+
+    session::OptionsCommands& commands_;
     bool latin1_ = false;
     QPlainTextEdit* txtContent_ = nullptr;
     QPushButton* btnSave_ = nullptr;

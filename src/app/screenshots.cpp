@@ -47,9 +47,9 @@ bool SaveScreenshots(MainWindow& window, const MainWindowServices& services,
     saved = Save(*about, folder, "about.png") && saved;
     about->close();
 
+    session::OptionsCommands commands(services.program, services.messages);
     auto* options = new OptionsWindow(
-        services.program.AppFolder(), [] {}, services.messages, services.screen, &window);
-    options->Load();
+        commands, commands.OpenEditor().value_or(domain::OptionsText{}), services.screen, &window);
     saved = Save(*options, folder, "options.png") && saved;
     options->close();
 
