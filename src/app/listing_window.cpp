@@ -224,17 +224,15 @@ bool TransitListingWindow::Export(const QString& path) {
                                   domain::ClockJulianDate(services_.clock.Now(), clockZone));
     } else {
         services_.messages.Show(
-            QStringLiteral("The listing could not be exported to %1: a listing is exported as "
-                           ".csv or .ics.")
-                .arg(QDir::toNativeSeparators(path)),
+            session::ListingUnexportedText(path, QStringLiteral("a listing is exported as .csv "
+                                                                "or .ics")),
             kListingTitle, platform::MessageStyle::Exclamation);
         return false;
     }
     const io::WriteResult written = io::WriteFileAtomically(path, bytes);
     if (!written.ok) {
-        services_.messages.Show(QStringLiteral("The listing could not be exported to %1: %2.")
-                                    .arg(QDir::toNativeSeparators(path), written.error),
-                                kListingTitle, platform::MessageStyle::Exclamation);
+        services_.messages.Show(session::ListingUnexportedText(path, written.error), kListingTitle,
+                                platform::MessageStyle::Exclamation);
         return false;
     }
     return true;

@@ -388,10 +388,9 @@ PictureWindowServices MainWindow::pictureServices() {
                 pictures::Paint(list, painter, QRectF(page.topLeft(), size));
             });
         if (outcome.printed && !outcome.pdfPath.isEmpty()) {
-            services_.messages.Show(
-                QStringLiteral("No printer is installed: the picture was written to %1.")
-                    .arg(QDir::toNativeSeparators(outcome.pdfPath)),
-                QStringLiteral("Information!"), platform::MessageStyle::Information);
+            services_.messages.Show(session::PictureToPdfText(outcome.pdfPath),
+                                    session::kInformationTitle,
+                                    platform::MessageStyle::Information);
         }
         return outcome.printed ? QString() : outcome.error;
     };

@@ -26,7 +26,7 @@ namespace velmaris::app {
 namespace {
 
 constexpr double kTimelineWidth = 1200.0;
-const QString kPictureTitle = QStringLiteral("Warning!");
+using session::kPictureTitle;
 
 // Transiting body 1..9 of a page name, 0 when it is none.
 int BodyOfName(const QString& name) {
@@ -128,9 +128,8 @@ bool PictureWindow::SavePicture(const QString& path) {
         error = written.ok ? QString() : written.error;
     }
     if (!error.isEmpty()) {
-        services_.messages.Show(QStringLiteral("The picture could not be saved to %1: %2.")
-                                    .arg(QDir::toNativeSeparators(path), error),
-                                kPictureTitle, platform::MessageStyle::Exclamation);
+        services_.messages.Show(session::PictureUnsavedText(path, error), kPictureTitle,
+                                platform::MessageStyle::Exclamation);
         return false;
     }
     return true;
@@ -145,8 +144,8 @@ void PictureWindow::savePicture() {
 void PictureWindow::printPicture() {
     const QString error = services_.print(view_->Picture());
     if (!error.isEmpty()) {
-        services_.messages.Show(QStringLiteral("The picture could not be printed: %1.").arg(error),
-                                kPictureTitle, platform::MessageStyle::Exclamation);
+        services_.messages.Show(session::PictureUnprintedText(error), kPictureTitle,
+                                platform::MessageStyle::Exclamation);
     }
 }
 

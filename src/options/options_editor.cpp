@@ -126,24 +126,4 @@ OptionsFileState EnsureOptionsFile(const QString& appFolder) {
                                             : OptionsFileState::Missing;
 }
 
-QString OptionsRestoredText(const QString& appFolder) {
-    return QStringLiteral(
-               "The options file OPTIONS.OPT could not be read from %1, so the default settings "
-               "of OPTIONS.MAS have been copied to it. Please enter your birth data with the "
-               "Options menu and start VELMARIS again.")
-        .arg(appFolder);
-}
-
-QString OptionsTooLargeToEditText() {
-    return io::DataFileTooLargeText(kOptionsFileName, kLargestEditedOptionsBytes) +
-           QStringLiteral(" It is too large to edit here.");
-}
-
-QString OptionsSaveFailedText(const QString& appFolder) {
-    return QStringLiteral(
-               "OPTIONS.OPT cannot be written in %1. The file has been left as it was; your "
-               "changes are still in the window.")
-        .arg(appFolder);
-}
-
 }  // namespace velmaris::domain

@@ -14,14 +14,8 @@ inline const QString kOptionsMasterFileName = QStringLiteral("OPTIONS.MAS");
 // (a single line of 64 KB takes a tenth of a second to lay out, one of 1 MB many seconds).
 inline constexpr qint64 kLargestEditedOptionsBytes = qint64{64} * 1024;
 
-// Texts of the options editor's messages.
+// Caption of the options editor.
 inline const QString kOptionsEditorCaption = QStringLiteral("Edit: OPTIONS.OPT");
-inline const QString kOptionsFileNotFoundText = QStringLiteral("File Not Found");
-inline const QString kOptionsRestoreFailedText =
-    QStringLiteral("Error in operation. Cannot do what is requested.");
-inline const QString kOptionsEditorMessageTitle = QStringLiteral("Warning!");
-[[nodiscard]] QString OptionsSaveFailedText(const QString& appFolder);
-[[nodiscard]] QString OptionsTooLargeToEditText();
 
 // The options file as the options editor shows it.
 struct OptionsText {
@@ -72,9 +66,5 @@ enum class OptionsFileState {
 // it cannot. A file that exists but cannot be read is replaced only when the master copy can
 // be read.
 [[nodiscard]] OptionsFileState EnsureOptionsFile(const QString& appFolder);
-
-// Message start-up shows when it restored the options file, and its title.
-inline const QString kOptionsRestoredTitle = QStringLiteral("Information!");
-[[nodiscard]] QString OptionsRestoredText(const QString& appFolder);
 
 }  // namespace velmaris::domain

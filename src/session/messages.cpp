@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "io/text_lines.h"
+#include "options/options_editor.h"
 #include "options/options_file.h"
 
 namespace velmaris::session {
@@ -58,6 +59,26 @@ QString WindowSettingsUnwritableText(const QString& appFolder) {
         .arg(appFolder);
 }
 
+QString OptionsRestoredText(const QString& appFolder) {
+    return QStringLiteral(
+               "The options file OPTIONS.OPT could not be read from %1, so the default settings "
+               "of OPTIONS.MAS have been copied to it. Please enter your birth data with the "
+               "Options menu and start VELMARIS again.")
+        .arg(appFolder);
+}
+
+QString OptionsTooLargeToEditText() {
+    return io::DataFileTooLargeText(domain::kOptionsFileName, domain::kLargestEditedOptionsBytes) +
+           QStringLiteral(" It is too large to edit here.");
+}
+
+QString OptionsSaveFailedText(const QString& appFolder) {
+    return QStringLiteral(
+               "OPTIONS.OPT cannot be written in %1. The file has been left as it was; your "
+               "changes are still in the window.")
+        .arg(appFolder);
+}
+
 QString SaveFailedText(const QString& path, const QString& error) {
     return QStringLiteral(
                "The data could not be saved to %1: %2. Any earlier file of that name is "
@@ -82,6 +103,25 @@ QString NothingPrintedText(const QString& error) {
 QString PrintedToPdfText(const QString& pdfPath) {
     return QStringLiteral("No printer is installed, so the pages were written to the file %1.")
         .arg(QDir::toNativeSeparators(pdfPath));
+}
+
+QString PictureUnsavedText(const QString& path, const QString& error) {
+    return QStringLiteral("The picture could not be saved to %1: %2.")
+        .arg(QDir::toNativeSeparators(path), error);
+}
+
+QString PictureUnprintedText(const QString& error) {
+    return QStringLiteral("The picture could not be printed: %1.").arg(error);
+}
+
+QString PictureToPdfText(const QString& pdfPath) {
+    return QStringLiteral("No printer is installed: the picture was written to %1.")
+        .arg(QDir::toNativeSeparators(pdfPath));
+}
+
+QString ListingUnexportedText(const QString& path, const QString& error) {
+    return QStringLiteral("The listing could not be exported to %1: %2.")
+        .arg(QDir::toNativeSeparators(path), error);
 }
 
 QString OtherHostLockText(const QString& host, const QString& folder) {

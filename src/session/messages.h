@@ -50,6 +50,17 @@ inline const QString kNatalUncomputableText = QStringLiteral(
     "the birth date and start the program again.");
 [[nodiscard]] QString WindowSettingsUnwritableText(const QString& appFolder);
 
+// The options file and its editor.
+inline const QString kOptionsFileNotFoundText = QStringLiteral("File Not Found");
+inline const QString kOptionsRestoreFailedText =
+    QStringLiteral("Error in operation. Cannot do what is requested.");
+inline const QString kOptionsEditorMessageTitle = kWarningTitle;
+[[nodiscard]] QString OptionsSaveFailedText(const QString& appFolder);
+[[nodiscard]] QString OptionsTooLargeToEditText();
+// Start-up restored the options file from its master copy.
+inline const QString kOptionsRestoredTitle = kInformationTitle;
+[[nodiscard]] QString OptionsRestoredText(const QString& appFolder);
+
 // The output commands.
 inline const QString kNoDataToWriteText = QStringLiteral("No data to write to file.");
 inline const QString kNoDataToPrintText = QStringLiteral("No data to print.");
@@ -58,6 +69,13 @@ inline const QString kNoDataToPrintText = QStringLiteral("No data to print.");
 [[nodiscard]] QString StagingUnreadableText(const QString& path);
 [[nodiscard]] QString NothingPrintedText(const QString& error);
 [[nodiscard]] QString PrintedToPdfText(const QString& pdfPath);
+
+// The picture windows and the listing.
+inline const QString kPictureTitle = kWarningTitle;
+[[nodiscard]] QString PictureUnsavedText(const QString& path, const QString& error);
+[[nodiscard]] QString PictureUnprintedText(const QString& error);
+[[nodiscard]] QString PictureToPdfText(const QString& pdfPath);
+[[nodiscard]] QString ListingUnexportedText(const QString& path, const QString& error);
 
 // The single-copy lock.
 inline const QString kSecondCopyText = QStringLiteral(
