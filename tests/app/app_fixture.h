@@ -7,6 +7,7 @@
 #include "platform/qt/screen_metrics.h"
 #include "session/output_commands.h"
 #include "session/program.h"
+#include "support/data_files.h"
 #include "support/fakes.h"
 
 #include <QAction>
@@ -48,14 +49,6 @@ class FakeFonts final : public platform::FontCatalog {
   private:
     bool installed_;
 };
-
-// The program's data files copied into a fresh folder.
-inline void CopyDataFiles(const DataFolder& folder) {
-    const QDir data(QStringLiteral(VELMARIS_DATA_DIR));
-    for (const QString& name : data.entryList(QDir::Files)) {
-        QFile::copy(data.filePath(name), folder.FilePath(name));
-    }
-}
 
 // 4 December 2026, 10:15:30 in the evening.
 inline QDateTime TestMoment() {

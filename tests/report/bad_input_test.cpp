@@ -94,7 +94,7 @@ TEST(BadOptionValues, StartUpSaysWhatItRefusedOrGoesOnQuietly) {
     for (const auto& [label, line, text, value, message, outcome] : cases) {
         SCOPED_TRACE(label);
         testing::ProgramRig f;
-        f.CopyDataFiles();
+        testing::CopyDataFiles(f.folder);
         f.folder.Write(QStringLiteral("OPTIONS.OPT"), testing::OptionsText(line, text));
         f.program.StartUp();
         EXPECT_EQ(f.program.Options()[static_cast<std::size_t>(line)], value);
@@ -305,7 +305,7 @@ TEST(FarDates, TheEndsOfTheNewDateRangeAndBeyond) {
     for (const auto& [month, day, year, commands] : cases) {
         SCOPED_TRACE(year);
         testing::ProgramRig f;
-        f.CopyDataFiles();
+        testing::CopyDataFiles(f.folder);
         f.program.StartUp();
         ASSERT_TRUE(
             f.program.AcceptNewDate(QLatin1String(month), QLatin1String(day), QLatin1String(year)));

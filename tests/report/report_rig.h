@@ -4,6 +4,7 @@
 // a fixed sky.
 #include "session/program.h"
 #include "support/buffer_rig.h"
+#include "support/data_files.h"
 #include "support/fakes.h"
 
 #include <QDir>
@@ -58,13 +59,6 @@ struct ProgramRig {
         }}};
 
     ProgramRig() { folder.Write(QStringLiteral("OPTIONS.OPT"), OptionsText()); }
-    // Adds the supplied data files, all but OPTIONS.OPT.
-    void CopyDataFiles() const {
-        const QDir data(QStringLiteral(VELMARIS_DATA_DIR));
-        for (const QString& name : data.entryList(QDir::Files)) {
-            QFile::copy(data.filePath(name), folder.FilePath(name));
-        }
-    }
     [[nodiscard]] const QStringList& Page() const { return program.Buffer().PageLines(); }
 };
 
