@@ -77,22 +77,6 @@ TEST(MainWindowStartUp, MissingTextFontIsToldOnceAndTheFirstPageStillShows) {
     EXPECT_GT(rig.program->Buffer().PageLineCount(), 5);
 }
 
-TEST(MainWindowStartUp, MissingOptionsFileIsRestoredFromTheMasterCopy) {
-    AppRig rig;
-    ASSERT_TRUE(QFile::remove(rig.folder.FilePath(QStringLiteral("OPTIONS.OPT"))));
-    rig.window->StartUp();
-    const QString want = QStringLiteral(
-        "Information!|Information|The options file OPTIONS.OPT could not be read from %1, so the "
-        "default settings of OPTIONS.MAS have been copied to it. Please enter your birth data "
-        "with the Options menu and start VELMARIS again.");
-    EXPECT_EQ(rig.Shown(), want.arg(rig.folder.Path()).toStdString());
-    EXPECT_EQ(rig.folder.Read(QStringLiteral("OPTIONS.OPT")),
-              rig.folder.Read(QStringLiteral("OPTIONS.MAS")));
-    // The restored values are in force: the orb is the master copy's first value.
-    EXPECT_EQ(rig.program->Options()[1], 1.5F);
-    EXPECT_EQ(rig.Text1()->toPlainText(), rig.ShownPage());
-}
-
 TEST(MainWindowStartUp, WindowSettingsFilePlacesTheWindowAndSetsTheFont) {
     AppRig rig;
     rig.folder.Write(QStringLiteral("VELMARIS.INI"),

@@ -105,15 +105,26 @@ TEST(Program, NewDate) {
     EXPECT_EQ(QStringList({next.month, next.day, next.year}).join('/').toStdString(), "7/5/1950");
 }
 
-TEST(Program, MissingOptionsFileIsReportedAndStartUpGoesOn) {
-    ProgramFixture f;
-    QFile::remove(f.folder.FilePath(QStringLiteral("OPTIONS.OPT")));
-    f.program.StartUp();
-    ASSERT_FALSE(f.messages.shown.empty());
-    EXPECT_TRUE(f.messages.shown[0].text.startsWith(
-        QStringLiteral("The options file OPTIONS.OPT cannot be read from ")));
-    EXPECT_EQ(f.program.Options(), OptionValues{});
-    EXPECT_EQ(f.program.Buffer().PageLineCount(), 8);
+// A missing options file is replaced by its master copy, whose values are then in force; with
+// no master copy either, every option stays 0. Start-up goes on in both cases.
+TEST(Program, MissingOptionsFileIsRestoredOrReportedAndStartUpGoesOn) {
+    for (const bool master : {true, false}) {
+        SCOPED_TRACE(master ? "master copy" : "no master copy");
+        ProgramFixture f;
+        const QByteArray options = f.folder.Read(QStringLiteral("OPTIONS.OPT"));
+        QFile::remove(f.folder.FilePath(QStringLiteral("OPTIONS.OPT")));
+        if (master) {
+            f.folder.Write(QStringLiteral("OPTIONS.MAS"), options);
+        }
+        f.program.StartUp();
+        ASSERT_FALSE(f.messages.shown.empty());
+        const QString want =
+            master ? OptionsRestoredText(f.folder.Path()) : OptionsUnreadableText(f.folder.Path());
+        EXPECT_EQ(f.messages.shown[0].text, want);
+        EXPECT_EQ(f.folder.Read(QStringLiteral("OPTIONS.OPT")), master ? options : QByteArray());
+        EXPECT_EQ(f.program.Options()[kOrbOption], master ? 5.0F : 0.0F);
+        EXPECT_EQ(f.program.Buffer().PageLineCount(), master ? 10 : 8);  // the square, or none
+    }
 }
 
 TEST(Program, NatalEphemerisErrorIsReportedAndStartUpGoesOn) {
