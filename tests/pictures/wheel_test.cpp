@@ -95,22 +95,6 @@ TEST(WheelGeometry, ZeroAriesAtTheLeftLongitudeIncreasingAnticlockwise) {
     }
 }
 
-TEST(WheelGeometry, AspectFamilies) {
-    struct Case {
-        int index;
-        AspectFamily family;
-    };
-    const Case cases[] = {
-        {2, AspectFamily::Hard},   {3, AspectFamily::Soft},   {4, AspectFamily::Hard},
-        {5, AspectFamily::Soft},   {6, AspectFamily::Hard},   {7, AspectFamily::Minor},
-        {8, AspectFamily::Minor},  {9, AspectFamily::Hard},   {10, AspectFamily::Hard},
-        {11, AspectFamily::Minor}, {12, AspectFamily::Minor}, {16, AspectFamily::Minor},
-    };
-    for (const Case& k : cases) {
-        EXPECT_EQ(FamilyOf(k.index), k.family) << k.index;
-    }
-}
-
 TEST(MarkerSpreading, NoTwoCloserThanTheGapOrderKeptLonersUntouched) {
     struct Case {
         const char* name;
