@@ -8,6 +8,7 @@
 #include "session/output_commands.h"
 #include "support/output_fakes.h"
 #include "support/scratch_mount.h"
+#include "support/table.h"
 
 #include <gtest/gtest.h>
 
@@ -276,16 +277,8 @@ const Target kTargets[] = {
 
 QMap<QString, QString> ExpectedOutcomes() {
     QMap<QString, QString> expected;
-    QFile file(QStringLiteral(VELMARIS_TEST_DATA_DIR "/hostile-files.tsv"));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return expected;
-    }
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        const QList<QByteArray> fields = line.split('\t');
-        if (fields.size() == 3 && !line.startsWith('#')) {
-            expected.insert(QString::fromUtf8(fields[0] + '\t' + fields[1]),
-                            QString::fromUtf8(fields[2]));
-        }
+    for (const QList<QByteArray>& row : ReadTable(QStringLiteral("hostile-files.tsv"), 3)) {
+        expected.insert(QString::fromUtf8(row[0] + '\t' + row[1]), QString::fromUtf8(row[2]));
     }
     return expected;
 }

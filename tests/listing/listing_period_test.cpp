@@ -1,29 +1,25 @@
 // The period a listing covers, or the one sentence that says why it cannot be listed.
 #include "listing/listing_period.h"
 
+#include "support/table.h"
+
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QStringList>
 
 namespace velmaris::domain {
 namespace {
 
 TEST(ListingPeriod, AcceptedPeriodsAndRefusals) {
-    QFile file(QStringLiteral(VELMARIS_TEST_DATA_DIR "/listing/periods.tsv"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     int cases = 0;
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        if (line.isEmpty() || line.startsWith('#')) {
-            continue;
-        }
+    for (const QList<QByteArray>& row :
+         testing::ReadTable(QStringLiteral("listing/periods.tsv"), 5)) {
         // A written "\n" in the table stands for a line break inside the argument.
-        QStringList f = QString::fromUtf8(line).split(QLatin1Char('\t'));
-        ASSERT_EQ(f.size(), 5) << line.toStdString();
-        for (QString& field : f) {
-            field.replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+        QStringList f;
+        for (const QByteArray& cell : row) {
+            f.append(QString::fromUtf8(cell));
         }
-        SCOPED_TRACE(line.toStdString());
+        SCOPED_TRACE(f.join(QLatin1Char('|')).toStdString());
         ++cases;
         const ListingPeriod period = ParseListingPeriod(f[0], f[1], f[2].toFloat(), f[3].toFloat());
         const QStringList julianDates = f[4].split(QLatin1Char(' '));

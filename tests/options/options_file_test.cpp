@@ -3,6 +3,8 @@
 #include "io/text_lines.h"
 #include "support/fakes.h"
 
+#include "support/table.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -42,52 +44,12 @@ TEST(DecodeLineTest, Utf8OrLatin1) {
 }
 
 TEST(LeadingNumber, NumberRule) {
-    const std::pair<const char*, double> cases[] = {
-        {"5      description", 5},
-        {"  7.5", 7.5},
-        {"1 0", 10},
-        {"-5.0", -5},
-        {"+2.25", 2.25},
-        {"\t3\t4", 34},
-        {"1\n2", 12},
-        {"", 0},
-        {"      ", 0},
-        {"abc", 0},
-        {".5", 0.5},
-        {"5.", 5},
-        {"-.25", -0.25},
-        {"1.2.3", 1.2},
-        {"12a34", 12},
-        {"1E3", 1000},
-        {"1e-2", 0.01},
-        {"2.5E+2x", 250},
-        {"1E", 1},
-        {"1E+", 1},
-        {"- 5", -5},
-        {"&H1F", 31},
-        {"&hff", 255},
-        {"&HFG", 15},
-        {"&O17", 15},
-        {"&o8", 0},
-        {"&X1", 0},
-        {"--5", 0},
-        {"1E-999", 0},
-        {"inf", 0},
-        {"nan", 0},
-        {"-.", 0},
-        // Beyond a double, the size of the number decides, not only the exponent's sign.
-        {"0."
-         "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
-         "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
-         "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
-         "0000000000000000000000000000000000000000000000000000000000000000000000000001",
-         0},
-        {"1000000000000000000000000000000000000000000000000000000000e-400", 0},
-        {"0.001e400", std::numeric_limits<double>::infinity()},
-        {"-1e999", -std::numeric_limits<double>::infinity()},
-        {"1E999", std::numeric_limits<double>::infinity()}};
-    for (const auto& [text, want] : cases) {
-        EXPECT_EQ(LeadingNumber(QString::fromLatin1(text)), want) << text;
+    for (const QList<QByteArray>& row :
+         testing::ReadTable(QStringLiteral("options/leading-number.tsv"), 2)) {
+        const double want = row[1] == "inf"    ? std::numeric_limits<double>::infinity()
+                            : row[1] == "-inf" ? -std::numeric_limits<double>::infinity()
+                                               : row[1].toDouble();
+        EXPECT_EQ(LeadingNumber(QString::fromLatin1(row[0])), want) << row[0].toStdString();
     }
 }
 

@@ -1,5 +1,8 @@
 #include "report/separation.h"
 
+#include "report/name_tables.h"
+#include "support/table.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,36 +12,12 @@ namespace velmaris::domain {
 namespace {
 
 TEST(FindAspect, RangesOrderAndDeviation) {
-    const std::tuple<const char*, double, float, int, double> cases[] = {
-        {"sextile beyond exact", 63.26, 5, kSextile, 3.3},
-        {"sextile short of exact", 56.74, 5, kSextile, -3.3},
-        {"upper bound included", 65, 5, kSextile, 5.0},
-        {"lower bound included", 55, 5, kSextile, -5.0},
-        {"just outside", 65.01, 5, kNoAspect, 65.01},
-        {"folded to a conjunction", 356, 5, kConjunct, 4.0},
-        {"folded to an opposition", 183, 5, kOpposite, -3.0},
-        {"tiny conjunction", 0.04, 5, kConjunct, 0.0},
-        {"exact opposition", 180, 5, kOpposite, 0.0},
-        {"square", 88.8, 5, kSquare, -1.2},
-        {"trine", 122, 5, kTrine, 2.0},
-        {"semi-sextile", 31, 2, kSemiSextile, 1.0},
-        {"semi-square", 44, 2, kSemiSquare, -1.0},
-        {"sesquisquare", 136, 2, kSesquiSquare, 1.0},
-        {"quincunx", 149, 2, kQuincunx, -1.0},
-        {"overlap: semi-square tested after semi-sextile", 37.6, 8, kSemiSquare, -7.4},
-        {"overlap: semi-square tested after sextile", 52.5, 8, kSemiSquare, 7.5},
-        {"overlap: quincunx after sesquisquare", 142.5, 8, kQuincunx, -7.5},
-        {"overlap: conjunction tested last", 29, 30, kConjunct, 29.0},
-        {"orb 0 exact", 90, 0, kSquare, 0.0},
-        {"orb 0 off by a little", 90.001, 0, kNoAspect, 90.001},
-        {"quintile is not tested", 72, 5, kNoAspect, 72},
-        {"biquintile is not tested", 144, 5, kNoAspect, 144},
-        {"folded separation returned without aspect", 200, 1, kNoAspect, 160},
-    };
-    for (const auto& [label, separation, orb, index, deviation] : cases) {
-        const Aspect got = FindAspect(separation, orb);
-        EXPECT_EQ(got.index, index) << label;
-        EXPECT_NEAR(got.deviation, deviation, 1e-9) << label;
+    for (const QList<QByteArray>& row :
+         testing::ReadTable(QStringLiteral("report/find-aspect.tsv"), 5)) {
+        const Aspect got = FindAspect(row[1].toDouble(), row[2].toFloat());
+        const std::string name(AspectName(got.index));
+        EXPECT_EQ(name.empty() ? "-" : name, row[3].toStdString()) << row[0].toStdString();
+        EXPECT_NEAR(got.deviation, row[4].toDouble(), 1e-9) << row[0].toStdString();
     }
 }
 
