@@ -3,6 +3,7 @@
 #include "calendar/moment_fields.h"
 #include "calendar/new_date.h"
 #include "options/option_values.h"
+#include "support/table.h"
 
 #include <gtest/gtest.h>
 #include <QDate>
@@ -146,31 +147,15 @@ TEST(TwelveHourClockText, HourOnTwelveHourDial) {
     }
 }
 
+// The New Date fields: numbers run on through the calendar; only what is no number is refused.
 TEST(ValidateNewDate, NumbersRunOnAndOnlyWhatIsNoNumberIsRefused) {
-    const std::string digits = " must be a number written with the digits 0 to 9.";
-    // month, day, year; the day number, 0 when refused; the message
-    const std::tuple<const char*, const char*, const char*, double, std::string> cases[] = {
-        {"12", "4", "2026", 2461379, ""},
-        {" 7 ", "04", "2026", 2461226, ""},  // blanks around the digits
-        {"2", "31", "2023", 2460007, ""},    // 31 February runs into March
-        {"13", "4", "2026", 2461410, ""},    // month 13 is January of the next year
-        {"12", "32", "2026", 2461407, ""},   // day 32 is 1 January
-        {"3", "0", "2024", 2460370, ""},     // day 0 is the last day of February
-        {"1", "1", "0", 1721058, ""},        // year 0, in the Julian calendar
-        {"1", "1", "10000", 5373485, ""},
-        {"", "4", "2026", 0, "Please enter the transit month."},
-        {"12", "  ", "2026", 0, "Please enter the transit day."},
-        {"12", "4x", "2026", 0, "The transit day" + digits},
-        {"-1", "4", "2026", 0, "The transit month" + digits},
-        {"12", "4", "\u0662\u0660\u0662\u0666", 0, "The transit year" + digits},
-        {"12", "4", "9999999999", 0,
-         "The transit year has more than 9 digits: no calendar day can be made from it."},
-    };
-    for (const auto& [m, d, y, dayNumber, message] : cases) {
-        const NewDateCheck check =
-            ValidateNewDate(QString::fromUtf8(m), QString::fromUtf8(d), QString::fromUtf8(y));
-        EXPECT_EQ(check.message.toStdString(), message) << m << "/" << d << "/" << y;
-        EXPECT_EQ(check.dayNumber.value_or(0), dayNumber) << m << "/" << d << "/" << y;
+    for (const QList<QByteArray>& row :
+         testing::ReadTable(QStringLiteral("calendar/new-date.tsv"), 6)) {
+        const NewDateCheck check = ValidateNewDate(
+            QString::fromUtf8(row[0]), QString::fromUtf8(row[1]), QString::fromUtf8(row[2]));
+        const std::string date = (row[0] + '/' + row[1] + '/' + row[2]).toStdString();
+        EXPECT_EQ(check.message.toStdString(), row[4].toStdString()) << date;
+        EXPECT_EQ(check.dayNumber.value_or(0), row[3].toDouble()) << date;
     }
 }
 
