@@ -66,39 +66,6 @@ TEST(ListingCommandTest, AStationShortOfExactIsAWindowWithoutAHit) {
         << rows[0].toStdString();
 }
 
-struct RefusedCase {
-    QStringList arguments;
-    int status;
-    const char* errorPart;
-};
-
-TEST(ListingCommandTest, RefusesWhatItCannotList) {
-    const RefusedCase cases[] = {
-        {{}, app::kListingUsage, "Usage:"},
-        {{"2028-03-01"}, app::kListingUsage, "Usage:"},
-        {{"2028-03-01", "2028-04-30", "--format", "xml"}, app::kListingUsage, "Usage:"},
-        {{"2028-03-01", "2028-04-30", "--colour"}, app::kListingUsage, "Usage:"},
-        {{"2028-03-01", "2028-04-30", "--output"}, app::kListingUsage, "Usage:"},
-        {{"2028-02-30", "2028-04-30"}, app::kListingUsage, "2028-02-30"},
-        {{"2028-04-30", "2028-03-01"}, app::kListingUsage, ""},
-        {{"2028-03-01", "2028-04-30", "--output", "/nonexistent-folder/out.csv"},
-         app::kListingFailed,
-         "/nonexistent-folder/out.csv"},
-    };
-    for (const RefusedCase& c : cases) {
-        const ListingRun run = RunListingIn(kReferenceFolder, c.arguments);
-        EXPECT_EQ(run.status, c.status) << c.arguments.join(' ').toStdString();
-        EXPECT_TRUE(run.out.isEmpty()) << c.arguments.join(' ').toStdString();
-        EXPECT_TRUE(run.err.contains(QLatin1String(c.errorPart)))
-            << c.arguments.join(' ').toStdString() << ": " << run.err.toStdString();
-    }
-    // Without an options file nothing can be listed.
-    const ListingRun none = RunListingIn(QDir::tempPath() + QStringLiteral("/no-such-velmaris"),
-                                         {"2028-03-01", "2028-04-30"});
-    EXPECT_EQ(none.status, app::kListingFailed);
-    EXPECT_TRUE(none.err.contains(QLatin1String("OPTIONS.OPT")));
-}
-
 TEST(ListingCommandTest, WritesTheOutputFileWhole) {
     DataFolder folder;
     const QString path = folder.FilePath(QStringLiteral("year.ics"));

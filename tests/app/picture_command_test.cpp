@@ -134,36 +134,5 @@ TEST(PictureCommandTest, PngHasTheSizeAskedFor) {
     EXPECT_EQ(image.height(), 300);
 }
 
-struct RefusedPicture {
-    QStringList arguments;
-    const char* fileName;
-    int status;
-};
-
-// Nothing is written for arguments the commands do not take.
-TEST(PictureCommandTest, RefusesWhatItCannotDraw) {
-    const RefusedPicture cases[] = {
-        {{"2026-12-06"}, "wheel.pdf", app::kPictureUsage},
-        {{"2026-12-06", "2026-12-07"}, "wheel.svg", app::kPictureUsage},
-        {{"2026-12-06\n"}, "wheel.svg", app::kPictureUsage},
-        {{"2026-12-06", "--size", "20"}, "wheel.png", app::kPictureUsage},
-        {{"2026-12-06", "--size", "big"}, "wheel.png", app::kPictureUsage},
-        {{"2026-12-06", "--size", "500"}, "wheel.svg", app::kPictureUsage},
-        {{"2026-12-06", "--format", "csv"}, "wheel.svg", app::kPictureUsage},
-    };
-    for (const RefusedPicture& c : cases) {
-        const PictureRun run = RunPicture(app::RunWheel, c.arguments, c.fileName);
-        const std::string what = c.arguments.join(' ').toStdString();
-        EXPECT_EQ(run.status, c.status) << what;
-        EXPECT_TRUE(run.picture.isEmpty()) << what;
-    }
-    const PictureRun oneDate = RunPicture(app::RunTimeline, {"2026-12-06"}, "t.svg");
-    EXPECT_EQ(oneDate.status, app::kPictureUsage);
-    const PictureRun backwards =
-        RunPicture(app::RunTimeline, {"2026-12-06", "2026-12-01"}, "t.svg");
-    EXPECT_EQ(backwards.status, app::kPictureUsage);
-    EXPECT_TRUE(backwards.picture.isEmpty());
-}
-
 }  // namespace
 }  // namespace velmaris::testing

@@ -80,29 +80,5 @@ TEST(ReportCommand, TimingLinesFollowTheAspectLines) {
     EXPECT_EQ(RunReportIn(folder, {"2026-12-06"}).out, withoutTiming.join(QLatin1Char('\n')));
 }
 
-TEST(ReportCommand, ArgumentsItDoesNotUnderstandAndRefusedDates) {
-    const std::pair<QStringList, int> cases[] = {
-        {{"04/12/2026"}, app::kReportUsage},  {{"2026-12"}, app::kReportUsage},
-        {{"today"}, app::kReportUsage},       {{"2026-12-04", "extra"}, app::kReportUsage},
-        {{"-2026-12-04"}, app::kReportUsage}, {{"2026-12-04\n"}, app::kReportUsage},
-        {{" 2026-12-04"}, app::kReportUsage}, {{"2026-13-01"}, app::kReportFailed},
-        {{"2026-12-00"}, app::kReportFailed}, {{"0-1-1"}, app::kReportFailed},
-    };
-    for (const auto& [arguments, status] : cases) {
-        SCOPED_TRACE(arguments.join(' ').toStdString());
-        DataFolder folder;
-        CopyDataFiles(folder);
-        const ReportRun run = RunReportIn(folder, arguments);
-        EXPECT_EQ(run.status, status);
-        EXPECT_EQ(run.out, QString());
-        if (status == app::kReportUsage) {
-            EXPECT_EQ(run.err,
-                      QStringLiteral("Usage: velmaris --report [YYYY-MM-DD] [--timing]\n"));
-        } else {
-            EXPECT_TRUE(run.err.startsWith(QStringLiteral("Warning! "))) << run.err.toStdString();
-        }
-    }
-}
-
 }  // namespace
 }  // namespace velmaris::testing
