@@ -1,6 +1,7 @@
 #include "options/window_settings.h"
 
 #include "support/fakes.h"
+#include "support/table.h"
 
 #include <gtest/gtest.h>
 
@@ -11,35 +12,20 @@ namespace {
 
 using testing::DataFolder;
 
+// Each row: the settings file and the settings read from it.
 TEST(ReadWindowSettings, AcceptanceRules) {
-    const WindowSettings defaults;
-    EXPECT_EQ(defaults, (WindowSettings{9.25, 0, 0, 0, 0, 6540, 8805}));
-    // The file (none when null) and the settings read: fontSize, fontBold, fontItalic, top,
-    // left, height, width.
-    const std::pair<QByteArray, WindowSettings> cases[] = {
-        {{}, defaults},
-        {"FontSize= 7.5\r\n", defaults},  // font below 7.75 ignored
-        {"FontSize= 7.75\r\n", {7.75, 0, 0, 0, 0, 6540, 8805}},
-        {"FontSize= 12.75\r\n", {12.75, 0, 0, 0, 0, 6540, 8805}},
-        {"FontSize= 1000000\r\n", {12.75, 0, 0, 0, 0, 6540, 8805}},  // more than the menu shows
-        {"FontBold=-1\r\n", {9.25, -1, 0, 0, 0, 6540, 8805}},
-        {"FontItalic= 0\r\nFontItalic=-1\r\n", {9.25, 0, -1, 0, 0, 6540, 8805}},  // later wins
-        {"VelmarisHeight= 0\r\nVelmarisWidth=-5\r\n", defaults},                  // only above 0
-        {"fontsize=10\r\nFONTBOLD=-1\r\n", defaults},               // other letter case ignored
-        {"FontSize= 1E999\r\nVelmarisWidth= 1E300\r\n", defaults},  // not finite, not a float
-        {"FontBold\r\n", defaults},                                 // no equals sign
-        {"ShowTiming=-1\r\n", {9.25, 0, 0, 0, 0, 6540, 8805, true}},
-        // the rectangle in any line order, LF line ends
-        {"VelmarisWidth= 7000.5\nVelmarisLeft= 1200\nVelmarisTop=-120\nVelmarisHeight= 5000\n",
-         {9.25, 0, 0, -120, 1200, 5000, 7000.5F}},
-    };
-    for (const auto& [file, want] : cases) {
+    for (const QList<QByteArray>& row :
+         testing::ReadTable(QStringLiteral("options/window-settings.tsv"), 10)) {
         DataFolder folder;
-        if (!file.isNull()) {
-            folder.Write(QStringLiteral("VELMARIS.INI"), file);
+        if (row[0] != "(none)") {
+            folder.Write(QStringLiteral("VELMARIS.INI"), row[0]);
         }
-        EXPECT_EQ(ReadWindowSettings(folder.Path()), want) << file.toStdString();
+        const WindowSettings want{row[1].toDouble(), row[2].toDouble(), row[3].toDouble(),
+                                  row[4].toFloat(),  row[5].toFloat(),  row[6].toFloat(),
+                                  row[7].toFloat(),  row[8] == "1"};
+        EXPECT_EQ(ReadWindowSettings(folder.Path()), want) << row[0].toStdString();
     }
+    EXPECT_EQ(WindowSettings{}, (WindowSettings{9.25, 0, 0, 0, 0, 6540, 8805}));
 }
 
 TEST(WindowSettingsText, ExactLayoutAndNumbers) {

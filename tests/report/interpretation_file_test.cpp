@@ -1,6 +1,6 @@
 #include "report/interpretation_file.h"
 
-#include "support/fakes.h"
+#include "support/table.h"
 
 #include <gtest/gtest.h>
 
@@ -11,19 +11,10 @@ namespace velmaris::domain {
 namespace {
 
 TEST(IsKeyLine, MatchingRule) {
-    const std::pair<const char*, bool> cases[] = {
-        {"SUN Conjunct MOON", true},
-        {"   sun conjunct moon", true},
-        {"Sun CONJUNCT Moon", true},
-        {"SUN Conjunct MOON ", false},
-        {"\tSUN Conjunct MOON", false},
-        {"SUN  Conjunct MOON", false},
-        {"SUN Conjunct MOO", false},
-        {"SUN Conjunct MOONS", false},
-        {"", false},
-    };
-    for (const auto& [line, matches] : cases) {
-        EXPECT_EQ(IsKeyLine(QByteArrayView(line), "SUN Conjunct MOON"), matches) << line;
+    for (const QList<QByteArray>& row :
+         testing::ReadTable(QStringLiteral("report/key-lines.tsv"), 2)) {
+        EXPECT_EQ(IsKeyLine(QByteArrayView(row[0]), "SUN Conjunct MOON"), row[1] == "1")
+            << row[0].toStdString();
     }
 }
 
