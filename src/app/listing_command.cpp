@@ -129,17 +129,8 @@ int RunListing(const QStringList& arguments, const ListingCommandServices& servi
         bytes = domain::FormatJson(windows, atNow);
     } else if (parsed->format == QLatin1String("ics")) {
         // Each event describes its transit with the page's paragraph for it.
-        QHash<QString, QString> paragraphs;
-        for (const transits::TransitWindow& window : windows) {
-            const QString key = domain::KeyLine(window);
-            if (!paragraphs.contains(key)) {
-                paragraphs.insert(key,
-                                  domain::ReadInterpretation(services.appFolder,
-                                                             static_cast<int>(window.transit), key)
-                                      .value_or(QString()));
-            }
-        }
-        bytes = domain::FormatIcs(windows, paragraphs, now);
+        bytes =
+            domain::FormatIcs(windows, domain::KeyLineParagraphs(services.appFolder, windows), now);
     } else {
         bytes = domain::FormatText(windows, {services.regional.DateOrder(), clockZone});
     }

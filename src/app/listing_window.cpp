@@ -208,20 +208,11 @@ bool TransitListingWindow::Export(const QString& path) {
     if (path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
         bytes = domain::FormatCsv(windows_);
     } else if (path.endsWith(QLatin1String(".ics"), Qt::CaseInsensitive)) {
-        QHash<QString, QString> paragraphs;
-        for (const transits::TransitWindow& window : windows_) {
-            const QString key = domain::KeyLine(window);
-            if (!paragraphs.contains(key)) {
-                paragraphs.insert(key,
-                                  domain::ReadInterpretation(services_.program.AppFolder(),
-                                                             static_cast<int>(window.transit), key)
-                                      .value_or(QString()));
-            }
-        }
         QStringList problems;
         const float clockZone = domain::ClockZone(services_.program.Options(), problems);
-        bytes = domain::FormatIcs(windows_, paragraphs,
-                                  domain::ClockJulianDate(services_.clock.Now(), clockZone));
+        bytes = domain::FormatIcs(
+            windows_, domain::KeyLineParagraphs(services_.program.AppFolder(), windows_),
+            domain::ClockJulianDate(services_.clock.Now(), clockZone));
     } else {
         services_.messages.Show(
             session::ListingUnexportedText(path, QStringLiteral("a listing is exported as .csv "

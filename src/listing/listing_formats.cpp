@@ -1,5 +1,6 @@
 #include "listing/listing_formats.h"
 
+#include "report/interpretation_file.h"
 #include "report/timing_precision.h"
 
 #include <QDateTime>
@@ -189,6 +190,20 @@ QByteArray FormatText(const std::vector<TransitWindow>& windows, const ClockSett
                      ShownMomentText(window.leaves, window.transit, clock)});
     }
     return out;
+}
+
+QHash<QString, QString> KeyLineParagraphs(const QString& appFolder,
+                                          const std::vector<transits::TransitWindow>& windows) {
+    QHash<QString, QString> paragraphs;
+    for (const transits::TransitWindow& window : windows) {
+        const QString key = KeyLine(window);
+        if (!paragraphs.contains(key)) {
+            paragraphs.insert(key,
+                              ReadInterpretation(appFolder, static_cast<int>(window.transit), key)
+                                  .value_or(QString()));
+        }
+    }
+    return paragraphs;
 }
 
 QByteArray FormatIcs(const std::vector<TransitWindow>& windows,

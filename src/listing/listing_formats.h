@@ -59,6 +59,11 @@ struct ClockSettings {
 [[nodiscard]] QByteArray FormatText(const std::vector<transits::TransitWindow>& windows,
                                     const ClockSettings& clock);
 
+// The interpretation paragraph of each window's key line, read once per key line from the
+// interpretation files of the program folder; empty where the file has none. For FormatIcs.
+[[nodiscard]] QHash<QString, QString> KeyLineParagraphs(
+    const QString& appFolder, const std::vector<transits::TransitWindow>& windows);
+
 // The iCalendar listing: one event per exact hit at its moment, and for a window without a hit
 // one event at its closest approach; the description holds the window's span in UTC and the
 // interpretation paragraph of its key line when `paragraphs` has one.
