@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QTextStream>
 
 #include <memory>
 #include <string>
@@ -53,6 +54,28 @@ class FakeFonts final : public platform::FontCatalog {
 // 4 December 2026, 10:15:30 in the evening.
 inline QDateTime TestMoment() {
     return QDateTime(QDate(2026, 12, 4), QTime(22, 15, 30));
+}
+
+// What a command of the command line returned and wrote.
+struct CommandRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// Runs a command of the command line on a program folder, with a fixed clock and the regional
+// settings given.
+template <typename Run>
+CommandRun RunCommand(Run run, const QStringList& arguments, const QString& folder,
+                      const QDateTime& now = TestMoment(), int dateOrder = 2,
+                      const QLocale& locale = QLocale(QLocale::English)) {
+    FixedClock clock(now);
+    FixedRegional regional(dateOrder, 0, locale);
+    CommandRun result;
+    QTextStream out(&result.out);
+    QTextStream err(&result.err);
+    result.status = run(arguments, {clock, regional, folder}, out, err);
+    return result;
 }
 
 // The main window with fakes around it and the real data files in a folder of its own.

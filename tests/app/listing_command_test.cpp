@@ -5,27 +5,16 @@
 #include <QDir>
 #include <QFile>
 
-#include "support/fakes.h"
+#include "app/app_fixture.h"
 
 namespace velmaris::testing {
 namespace {
 
-struct ListingRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
 const QString kReferenceFolder = QStringLiteral(VELMARIS_TEST_DATA_DIR "/transit-windows");
 
-ListingRun RunListingIn(const QString& folder, const QStringList& arguments) {
-    FixedClock clock(QDateTime(QDate(2028, 3, 15), QTime(12, 0)));
-    FixedRegional regional(2, 0);
-    ListingRun run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.status = app::RunListing(arguments, {clock, regional, folder}, out, err);
-    return run;
+CommandRun RunListingIn(const QString& folder, const QStringList& arguments) {
+    return RunCommand(app::RunListing, arguments, folder,
+                      QDateTime(QDate(2028, 3, 15), QTime(12, 0)));
 }
 
 QStringList Lines(const QString& text) {
@@ -35,7 +24,7 @@ QStringList Lines(const QString& text) {
 // The CSV of the reference period has the reference's rows, in its order (the moments
 // themselves are compared within their tolerance by the listing's own test).
 TEST(ListingCommandTest, CsvOfTheReferencePeriodHasTheReferenceRows) {
-    const ListingRun run =
+    const CommandRun run =
         RunListingIn(kReferenceFolder, {"2028-03-01", "2028-04-30", "--format", "csv"});
     ASSERT_EQ(run.status, app::kListingOk) << run.err.toStdString();
     QFile expectedFile(kReferenceFolder + QStringLiteral("/expected.csv"));
@@ -57,7 +46,7 @@ TEST(ListingCommandTest, CsvOfTheReferencePeriodHasTheReferenceRows) {
 // With the supplied chart Saturn stations about 25 arcseconds short of the exact square to
 // natal Uranus in December 2026: one window, listed without an exact hit.
 TEST(ListingCommandTest, AStationShortOfExactIsAWindowWithoutAHit) {
-    const ListingRun run = RunListingIn(QStringLiteral(VELMARIS_DATA_DIR),
+    const CommandRun run = RunListingIn(QStringLiteral(VELMARIS_DATA_DIR),
                                         {"2026-12-01", "2026-12-10", "--format", "csv"});
     ASSERT_EQ(run.status, app::kListingOk) << run.err.toStdString();
     const QStringList rows = Lines(run.out).filter(QStringLiteral("SATURN,Square,URANUS,"));
@@ -69,7 +58,7 @@ TEST(ListingCommandTest, AStationShortOfExactIsAWindowWithoutAHit) {
 TEST(ListingCommandTest, WritesTheOutputFileWhole) {
     DataFolder folder;
     const QString path = folder.FilePath(QStringLiteral("year.ics"));
-    const ListingRun run = RunListingIn(
+    const CommandRun run = RunListingIn(
         kReferenceFolder, {"2028-03-01", "2028-04-30", "--format", "ics", "--output", path});
     ASSERT_EQ(run.status, app::kListingOk) << run.err.toStdString();
     const QByteArray ics = folder.Read(QStringLiteral("year.ics"));
@@ -82,7 +71,7 @@ TEST(ListingCommandTest, WritesTheOutputFileWhole) {
 TEST(ListingCommandTest, CalendarEventsCarryTheirParagraph) {
     DataFolder folder;
     const QString path = folder.FilePath(QStringLiteral("dec.ics"));
-    const ListingRun run =
+    const CommandRun run =
         RunListingIn(QStringLiteral(VELMARIS_DATA_DIR),
                      {"2026-12-01", "2026-12-10", "--format", "ics", "--output", path});
     ASSERT_EQ(run.status, app::kListingOk) << run.err.toStdString();

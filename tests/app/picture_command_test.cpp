@@ -26,32 +26,15 @@ PictureRun RunPicture(int (*command)(const QStringList&, const app::ListingComma
     EnsureApplication();
     DataFolder folder;
     CopyDataFiles(folder);
-    FixedClock clock(TestMoment());
-    FixedRegional regional(2, 0);
-    PictureRun run;
-    QString out;
-    QTextStream outStream(&out);
-    QTextStream errStream(&run.err);
     arguments << QStringLiteral("--output") << folder.FilePath(fileName);
-    run.status = command(arguments, {clock, regional, folder.Path()}, outStream, errStream);
-    QFile file(folder.FilePath(fileName));
-    if (file.open(QIODevice::ReadOnly)) {
-        run.picture = file.readAll();
-    }
-    return run;
+    const CommandRun run = RunCommand(command, arguments, folder.Path());
+    return {run.status, run.err, folder.Read(fileName)};
 }
 
 QString ReportPage(const QString& date) {
     DataFolder folder;
     CopyDataFiles(folder);
-    FixedClock clock(TestMoment());
-    FixedRegional regional(2, 0);
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    app::RunReport({date}, {clock, regional, folder.Path()}, outStream, errStream);
-    return out;
+    return RunCommand(app::RunReport, {date}, folder.Path()).out;
 }
 
 // The wheel's aspect lines are the page's aspects, named as the page names them, and each

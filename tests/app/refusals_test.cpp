@@ -42,17 +42,10 @@ TEST(Refusals, EachCommandSaysWhatItCannotDo) {
             }
         }
         const QStringList before = QDir(folder.Path()).entryList(QDir::Files);
-        FixedClock clock(TestMoment());
-        FixedRegional regional(2, 0);
-        QString out;
-        QString err;
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        const int status =
-            commands[row[0]](arguments, {clock, regional, folder.Path()}, outStream, errStream);
-        EXPECT_EQ(status, row[3].toInt()) << err.toStdString();
-        EXPECT_TRUE(out.isEmpty());
-        EXPECT_TRUE(err.contains(QString::fromUtf8(row[4]))) << err.toStdString();
+        const CommandRun run = RunCommand(commands[row[0]], arguments, folder.Path());
+        EXPECT_EQ(run.status, row[3].toInt()) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(row[4]))) << run.err.toStdString();
         EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), before);
     }
 }

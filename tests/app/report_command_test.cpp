@@ -8,20 +8,9 @@
 namespace velmaris::testing {
 namespace {
 
-struct ReportRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-ReportRun RunReportIn(const DataFolder& folder, const QStringList& arguments) {
-    FixedClock clock(TestMoment());
-    FixedRegional regional(0, 0, QLocale(QLocale::English, QLocale::UnitedStates));
-    ReportRun run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.status = app::RunReport(arguments, {clock, regional, folder.Path()}, out, err);
-    return run;
+CommandRun RunReportIn(const DataFolder& folder, const QStringList& arguments) {
+    return RunCommand(app::RunReport, arguments, folder.Path(), TestMoment(), 0,
+                      QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
 // The page the windowed program shows for a day (none: the start-up page), "\n" line ends.
@@ -52,7 +41,7 @@ TEST(ReportCommand, PagesOfTheDayAsTheWindowShowsThem) {
         SCOPED_TRACE(c.label);
         DataFolder folder;
         CopyDataFiles(folder);
-        const ReportRun run = RunReportIn(folder, c.arguments);
+        const CommandRun run = RunReportIn(folder, c.arguments);
         EXPECT_EQ(run.status, app::kReportOk);
         EXPECT_EQ(run.err, QString());
         EXPECT_EQ(run.out, WindowPage(c.fields[0], c.fields[1], c.fields[2]));
@@ -67,7 +56,7 @@ TEST(ReportCommand, PagesOfTheDayAsTheWindowShowsThem) {
 TEST(ReportCommand, TimingLinesFollowTheAspectLines) {
     DataFolder folder;
     CopyDataFiles(folder);
-    const ReportRun timed = RunReportIn(folder, {"2026-12-06", "--timing"});
+    const CommandRun timed = RunReportIn(folder, {"2026-12-06", "--timing"});
     EXPECT_EQ(timed.status, app::kReportOk) << timed.err.toStdString();
     ExpectGolden(timed.out.toUtf8(), QStringLiteral("report/timing-2026-12-06.txt"));
 
