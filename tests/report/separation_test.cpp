@@ -13,7 +13,7 @@ namespace {
 
 TEST(FindAspect, RangesOrderAndDeviation) {
     for (const QList<QByteArray>& row :
-         testing::ReadTable(QStringLiteral("report/find-aspect.tsv"), 5)) {
+         testing::ReadTable(QStringLiteral("report/aspect-ranges.tsv"), 5)) {
         const Aspect got = FindAspect(row[1].toDouble(), row[2].toFloat());
         const std::string name(AspectName(got.index));
         EXPECT_EQ(name.empty() ? "-" : name, row[3].toStdString()) << row[0].toStdString();
