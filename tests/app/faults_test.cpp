@@ -1,5 +1,5 @@
-// Faults around the windows: a program folder that is read-only or full, an options file too
-// large to edit, and a staging file that is gone or unreadable when the review window loads.
+// Faults around the windows: a program folder that is read-only or full, and a staging file
+// that is gone or unreadable when the review window loads.
 // Each is told in a message; no file the user had is lost or cut short.
 #include "app/print_review_window.h"
 #include "app_fixture.h"
@@ -77,26 +77,6 @@ TEST(UnwritableFolder, EveryWriteSaysSoAndNothingIsLost) {
         EXPECT_EQ(rig.folder.Read(kSettingsFile), oldSettings);
         EXPECT_EQ(rig.folder.Read(kStagingFile), oldStaged);
         EXPECT_EQ(FolderEntries(rig.folder), entries);  // no temporary file left behind
-    }
-}
-
-TEST(OptionsEditorLimit, AFileLargerThan64KBIsToldAndNotOpened) {
-    for (const qsizetype size : {65536, 65537}) {
-        SCOPED_TRACE(size);
-        StartedApp rig;
-        // The supplied options with description text up to the size.
-        QByteArray options = rig.folder.Read(kOptionsFile);
-        options += QByteArray(size - options.size(), 'd');
-        rig.folder.Write(kOptionsFile, options);
-        rig.messages.shown.clear();
-        rig.Action("mnuOptions")->trigger();
-        const bool opens = size == 65536;
-        EXPECT_EQ(rig.window->findChild<QDialog*>(QStringLiteral("Options")) != nullptr, opens);
-        EXPECT_EQ(rig.Shown(), opens ? ""
-                                     : "Warning!|Exclamation|OPTIONS.OPT is larger than "
-                                       "65536 bytes, so it was not read. It is too large to "
-                                       "edit here.");
-        EXPECT_EQ(rig.folder.Read(kOptionsFile), options);
     }
 }
 

@@ -1,13 +1,16 @@
-#include "app/about_window.h"
 #include "app/new_date_dialog.h"
+#include "app/options_window.h"
+#include "app/text_font.h"
 #include "app_fixture.h"
 
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
+#include <QPlainTextEdit>
 #include <QTest>
+
+#include <tuple>
 
 namespace velmaris::testing {
 namespace {
@@ -70,58 +73,47 @@ TEST(NewDateDialog, LabelsCarrySunkenFramesOnEveryPaint) {
 
 // ---- About window ----
 
-TEST(AboutWindow, MenuOpensItNotModalAndAClickAnywhereClosesIt) {
-    StartedApp rig;
-    for (const bool onLabel : {false, true}) {
-        SCOPED_TRACE(onLabel ? "click on the label" : "click on the window");
-        rig.Action("mnuHelpAbout")->trigger();
-        QPointer<app::AboutWindow> about = rig.window->findChild<app::AboutWindow*>();
-        ASSERT_FALSE(about.isNull());
-        EXPECT_EQ(about->size(), QSize(217, 168));  // 3255 by 2520 twips
-        EXPECT_EQ(about->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
-                  QStringLiteral("Version  1.01"));
-        EXPECT_TRUE(about->isVisible());
-        EXPECT_FALSE(about->isModal());
-        // The main window stays usable.
-        const double next = rig.program->NextReportDay();
-        rig.Action("mnuMoreZForward")->trigger();
-        EXPECT_EQ(rig.program->NextReportDay(), next + 1);
+// ---- Help pages ----
 
-        const QPoint point =
-            onLabel ? about->findChild<QLabel*>(QStringLiteral("Label1"))->geometry().center()
-                    : QPoint(5, 5);
-        // The widget that a click there reaches.
-        QWidget* target = about->childAt(point) != nullptr ? about->childAt(point) : about.data();
-        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(about.data(), point));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(about.isNull());
+// ---- Options editor ----
+
+// Keys typed with Alt, Ctrl or Meta held never become text; plain keys, AltGr (Ctrl+Alt) and
+// the editing shortcuts work as usual.
+TEST(OptionsEditor, KeysWithAltOrCtrlDoNotTypeText) {
+    StartedApp rig;
+    rig.Action("mnuOptions")->trigger();
+    auto* content = rig.window->findChild<app::OptionsWindow*>()->findChild<QPlainTextEdit*>(
+        QStringLiteral("txtContent"));
+    content->setPlainText(QStringLiteral("1.5"));
+    content->moveCursor(QTextCursor::Start);
+    const std::tuple<const char*, Qt::Key, Qt::KeyboardModifiers, const char*> cases[] = {
+        {"Alt+O", Qt::Key_O, Qt::AltModifier, "1.5"},
+        {"Ctrl+Q", Qt::Key_Q, Qt::ControlModifier, "1.5"},
+        {"Meta+E", Qt::Key_E, Qt::MetaModifier, "1.5"},
+        {"Alt+Shift+O", Qt::Key_O, Qt::AltModifier | Qt::ShiftModifier, "1.5"},
+        {"plain 2", Qt::Key_2, Qt::NoModifier, "21.5"},
+        {"AltGr as Ctrl+Alt", Qt::Key_At, Qt::ControlModifier | Qt::AltModifier, "2@1.5"},
+        {"Ctrl+A then 7 replaces all", Qt::Key_A, Qt::ControlModifier, "2@1.5"},
+        {"typed over the selection", Qt::Key_7, Qt::NoModifier, "7"},
+    };
+    for (const auto& [label, key, modifiers, want] : cases) {
+        SCOPED_TRACE(label);
+        QTest::keyClick(content, key, modifiers);
+        EXPECT_EQ(content->toPlainText(), QLatin1String(want));
     }
 }
 
-// ---- Help pages ----
+// ---- Text font ----
 
-TEST(HelpMenu, EveryTopicShowsItsFile) {
-    const std::pair<const char*, const char*> topics[] = {
-        {"mnuMainMenuHelp", "VELMARIS.HLP"}, {"mnuHelpOptions", "OPTIONS.HLP"},
-        {"mnuHelpPrntfile", "PRNTFILE.HLP"}, {"mnuHelpInterpretations", "INTERPS.HLP"},
-        {"mnuHelpHints", "HINTS.HLP"},       {"mnuHelpRevisions", "REVISION.HLP"},
-        {"mnuPhilosophyHelp", "PHILO.HLP"},  {"mnuHelpLicense", "LICENSE.HLP"},
-        {"mnuHelpUpgrades", "UPGRADES.HLP"},
+TEST(FontStepFor, ScreenRules) {
+    const std::tuple<int, double, double> cases[] = {
+        {800, 15, 1.5},  {800, 12, 1.2},  {800, 20, 1.5},  {800, 10, 1.5},
+        {1024, 15, 1.5}, {1024, 12, 1.2}, {1280, 20, 1.2}, {1920, 10, 1.2},
     };
-    AppRig rig(true, /*copyData=*/false);
-    rig.folder.Write(QStringLiteral("OPTIONS.OPT"), "1\r\n6\r\n21\r\n1990\r\n");
-    rig.window->StartUp();
-    for (const auto& [menu, file] : topics) {
-        SCOPED_TRACE(menu);
-        rig.folder.Write(QLatin1String(file), QByteArray("Topic ") + file + "\r\nsecond line\r\n");
-        rig.Action(menu)->trigger();
-        EXPECT_EQ(rig.Text1()->toPlainText(),
-                  QStringLiteral("Topic %1\nsecond line\n\n\n\n").arg(QLatin1String(file)));
+    for (const auto& [width, twipsPerPixel, want] : cases) {
+        SCOPED_TRACE(::testing::Message() << width << " px at " << twipsPerPixel);
+        EXPECT_EQ(app::FontStepFor(width, twipsPerPixel), want);
     }
-    // After a topic, Forward reports the next day as usual and the topic stays in the buffer.
-    rig.Action("mnuMoreZForward")->trigger();
-    EXPECT_EQ(rig.DateLine(), QStringLiteral("     Saturday, 05 Dec 2026 at 10:15 PM"));
-    EXPECT_TRUE(rig.program->Buffer().AllLines().contains(QStringLiteral("Topic UPGRADES.HLP")));
 }
 
 }  // namespace
