@@ -10,6 +10,7 @@
 #include "output/print_job.h"
 #include "support/fakes.h"
 #include "support/scratch_mount.h"
+#include "support/table.h"
 
 namespace velmaris::domain {
 namespace {
@@ -34,30 +35,10 @@ TEST(ProposedSaveFileNameTest, FollowsTheDateOrder) {
 }
 
 TEST(SavedBufferBytesTest, LayoutByteForByte) {
-    struct Case {
-        const char* label;
-        int lineCount;
-        double pageLength;
-        QByteArray want;
-    };
-    const Case cases[] = {
-        {"page longer than the buffer", 2, 61, "line 1\r\nline 2\r\n\r\n\f\r\n"},
-        // Slots count from 0 and slot 0 never ends a page: breaks follow slots 2 and 4.
-        {"a form feed after slots 2 and 4", 5, 3,
-         "line 1\r\nline 2\r\nline 3\r\n\f\r\nline 4\r\nline 5\r\n\f\r\n\r\n\f\r\n"},
-        {"the empty last slot can end a page", 4, 3,
-         "line 1\r\nline 2\r\nline 3\r\n\f\r\nline 4\r\n\r\n\f\r\n\f\r\n"},
-        {"page length 2", 2, 2, "line 1\r\nline 2\r\n\f\r\n\r\n\f\r\n\f\r\n"},
-        {"page length 1: no page breaks", 3, 1, "line 1\r\nline 2\r\nline 3\r\n\r\n\f\r\n"},
-        {"page length 0: no page breaks", 2, 0, "line 1\r\nline 2\r\n\r\n\f\r\n"},
-        {"negative page length: no page breaks", 2, -60, "line 1\r\nline 2\r\n\r\n\f\r\n"},
-        {"3.5 - 1 rounds to the even 2", 4, 3.5,
-         "line 1\r\nline 2\r\nline 3\r\n\f\r\nline 4\r\n\r\n\f\r\n\f\r\n"},
-        {"empty buffer", 0, 61, "\r\n\f\r\n"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
-        EXPECT_EQ(SavedBufferBytes(Numbered(c.lineCount), c.pageLength), c.want);
+    for (const QList<QByteArray>& row :
+         testing::ReadTable(QStringLiteral("output/saved-buffer.tsv"), 4)) {
+        SCOPED_TRACE(row[3].toStdString());
+        EXPECT_EQ(SavedBufferBytes(Numbered(row[0].toInt()), row[1].toDouble()), row[2]);
     }
     // With the usual 61, form feeds follow the 61st and 121st lines written (slots 60, 120).
     const QByteArray usual = SavedBufferBytes(Numbered(130), 61);
@@ -130,36 +111,18 @@ TEST(ReviewBoxTest, StagedTextThereAndBack) {
 }
 
 TEST(PaginateLinesTest, BreaksAfterTheLineCountAndWhenTheSheetIsFull) {
-    struct Case {
-        const char* label;
-        int lineCount;
-        double linesPerPage;
-        int linesPerSheet;
-        QList<int> wantPageSizes;
-    };
-    const Case cases[] = {
-        {"60 per page", 180, 60, 0, {60, 60, 60}},
-        {"no empty page after a full last page", 120, 60, 100, {60, 60}},
-        {"a remainder", 130, 60, 100, {60, 60, 10}},
-        {"sheet full first", 130, 60, 50, {50, 50, 30}},
-        {"zero: only full sheets break", 130, 0, 50, {50, 50, 30}},
-        {"negative: only full sheets break", 20, -5, 0, {20}},
-        {"a fraction never matches a count", 20, 7.5, 0, {20}},
-        {"one per page", 3, 1, 0, {1, 1, 1}},
-        {"nothing to print", 0, 60, 50, {}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
-        const QList<QStringList> pages =
-            PaginateLines(Numbered(c.lineCount), c.linesPerPage, c.linesPerSheet);
-        QList<int> sizes;
+    for (const QList<QByteArray>& row :
+         testing::ReadTable(QStringLiteral("output/paginate.tsv"), 5)) {
+        SCOPED_TRACE(row[4].toStdString());
+        const QStringList lines = Numbered(row[0].toInt());
+        QByteArrayList sizes;
         QStringList joined;
-        for (const QStringList& page : pages) {
-            sizes.append(static_cast<int>(page.size()));
+        for (const QStringList& page : PaginateLines(lines, row[1].toDouble(), row[2].toInt())) {
+            sizes.append(QByteArray::number(page.size()));
             joined += page;
         }
-        EXPECT_EQ(sizes, c.wantPageSizes);
-        EXPECT_EQ(joined, Numbered(c.lineCount));  // every line once, in order
+        EXPECT_EQ(sizes.join(' '), row[3]);
+        EXPECT_EQ(joined, lines);  // every line once, in order
     }
 }
 

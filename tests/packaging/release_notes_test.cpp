@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace velmaris::packaging {
 namespace {
@@ -29,43 +30,20 @@ TEST(ReleaseNotes, WritesTheChangelogAndTheReleaseListOfTheSample) {
     EXPECT_EQ(AppStreamReleases(parsed.releases), TestData("releases.golden.xml"));
 }
 
+// Each malformed history of the data file is refused with its line and reason.
 TEST(ReleaseNotes, RefusesMalformedHistories) {
-    const std::string first = "VELMARIS 1.01 (2026-12-07)\n\n- One.\n";
-    struct Case {
-        const char* name;
-        std::string text;
-        std::string error;
-    };
-    const Case cases[] = {
-        {"empty", "", "line 0: no release heading"},
-        {"text before the heading", "News\n" + first,
-         "line 1: text before the first release heading"},
-        {"heading without items", "VELMARIS 1.01 (2026-12-07)\n\n",
-         "line 2: release 1.01 has no items"},
-        {"release without items above another", "VELMARIS 1.02 (2027-01-01)\n" + first,
-         "line 2: release 1.02 has no items"},
-        {"February 29th of a common year", "VELMARIS 1.01 (2027-02-29)\n- One.\n",
-         "line 1: no such date"},
-        {"month 13", "VELMARIS 1.01 (2026-13-01)\n- One.\n", "line 1: no such date"},
-        {"day 0", "VELMARIS 1.01 (2026-12-00)\n- One.\n", "line 1: no such date"},
-        {"day 31 of a 30-day month", "VELMARIS 1.01 (2026-11-31)\n- One.\n",
-         "line 1: no such date"},
-        {"older release first", "VELMARIS 1.00 (2026-12-06)\n- Zero.\n\n" + first,
-         "line 4: release dated after the one above it"},
-        {"version twice", "VELMARIS 1.01 (2026-12-08)\n- Two.\n\n" + first,
-         "line 4: version 1.01 given twice"},
-        {"item without the blank after the dash", first + "-Two.\n",
-         "line 4: neither a heading, an item nor an item's next line"},
-        {"continuation after a blank line", first + "\n  more\n",
-         "line 5: neither a heading, an item nor an item's next line"},
-        {"continuation indented by three", first + "   more\n",
-         "line 4: neither a heading, an item nor an item's next line"},
-        {"trailing blank", first + "- Two. \n", "line 4: trailing blank"},
-        {"heading with a letter first", "VELMARIS v1.01 (2026-12-07)\n- One.\n",
-         "line 1: text before the first release heading"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(ParseReleaseNotes(c.text).error, c.error) << c.name;
+    std::istringstream file(TestData("malformed-news.txt"));
+    std::vector<std::pair<std::string, std::string>> cases;  // error, history
+    for (std::string line; std::getline(file, line);) {
+        if (line.rfind("### ", 0) == 0) {
+            cases.emplace_back(line.substr(4, line.find(" ###", 4) - 4), "");
+        } else if (!cases.empty()) {
+            cases.back().second += line + "\n";
+        }
+    }
+    ASSERT_EQ(cases.size(), 15U);
+    for (const auto& [error, history] : cases) {
+        EXPECT_EQ(ParseReleaseNotes(history).error, error) << history;
     }
 }
 

@@ -11,7 +11,7 @@
 
 namespace velmaris::testing {
 
-// Decodes the escapes a table cell may hold: \t \r \n \\ and \xHH for any byte.
+// Decodes the escapes a table cell may hold: \t \r \n \f \\ and \xHH for any byte.
 inline QByteArray Unescape(const QByteArray& cell) {
     QByteArray bytes;
     for (qsizetype i = 0; i < cell.size(); ++i) {
@@ -24,7 +24,8 @@ inline QByteArray Unescape(const QByteArray& cell) {
             bytes += static_cast<char>(cell.mid(i + 1, 2).toInt(nullptr, 16));
             i += 2;
         } else {
-            bytes += next == 't' ? '\t' : next == 'r' ? '\r' : next == 'n' ? '\n' : next;
+            const auto at = QByteArray("trnf").indexOf(next);
+            bytes += at >= 0 ? "\t\r\n\f"[at] : next;
         }
     }
     return bytes;
