@@ -13,14 +13,9 @@ namespace {
 
 using ephem::KmPerAU;
 
-TEST(EvaluateInnerElementsTest, EpochValuesAtJ2000AndUnreducedMeanAnomaly) {
+TEST(EvaluateInnerElementsTest, PerihelionFromTheNodeAndUnreducedMeanAnomaly) {
     const OrbitElements mercury = EvaluateInnerElements(Body::Mercury, Centuries2000{0.0});
-    EXPECT_EQ(mercury.semiMajorKm, 0.387099 * KmPerAU);
-    EXPECT_EQ(mercury.eccentricity, 0.205634);
-    EXPECT_EQ(mercury.inclinationDeg, 7.0048);
-    EXPECT_EQ(mercury.nodeDeg, 48.331);
-    EXPECT_EQ(mercury.meanAnomalyDeg, 174.7947);
-    EXPECT_EQ(mercury.perihelionArgDeg, 77.4552 - 48.331);
+    EXPECT_EQ(mercury.perihelionArgDeg, 77.4552 - 48.331);  // perihelion longitude less the node
     // Before the epoch the mean anomaly runs negative and stays so.
     EXPECT_DOUBLE_EQ(EvaluateInnerElements(Body::Venus, Centuries2000{-1.0}).meanAnomalyDeg,
                      50.4071 - 58517.8039);
@@ -29,13 +24,10 @@ TEST(EvaluateInnerElementsTest, EpochValuesAtJ2000AndUnreducedMeanAnomaly) {
 TEST(EvaluateOuterElementsTest, EarthMeanAnomalyIsShiftedByHalfATurn) {
     const OuterElements earth = EvaluateOuterElements(kEarthOrbit, Centuries1900{0.0});
     EXPECT_NEAR(earth.elements.meanAnomalyDeg, 358.475828, 1e-9);
-    EXPECT_EQ(earth.elements.inclinationDeg, 0.0);
-    EXPECT_EQ(earth.elements.nodeDeg, 0.0);
     for (double t = -30; t <= 30; t += 0.37) {  // in [180, 540) at any date
         const double m =
             EvaluateOuterElements(kEarthOrbit, Centuries1900{t}).elements.meanAnomalyDeg;
-        ASSERT_GE(m, 180.0) << t;
-        ASSERT_LT(m, 540.0) << t;
+        ASSERT_TRUE(m >= 180.0 && m < 540.0) << t << ": " << m;
     }
 }
 
@@ -50,11 +42,8 @@ TEST(ApplyCorrectionsTest, UsesTheEccentricityBeforeItsOwnCorrection) {
 
 TEST(OuterPerturbationsTest, UranusAndNeptuneDiscardTheCallersMeanAnomaly) {
     for (const auto& perturb : {&UranusPerturbations, &NeptunePerturbations}) {
-        OrbitElements first{};
-        first.eccentricity = 0.04;
-        first.meanAnomalyDeg = 12.0;
-        OrbitElements second = first;
-        second.meanAnomalyDeg = 250.0;
+        OrbitElements first{.eccentricity = 0.04, .meanAnomalyDeg = 12.0};
+        OrbitElements second{.eccentricity = 0.04, .meanAnomalyDeg = 250.0};
         const double c1 = perturb(Centuries1900{0.5}, first);
         EXPECT_EQ(c1, perturb(Centuries1900{0.5}, second));
         EXPECT_EQ(first.meanAnomalyDeg, second.meanAnomalyDeg);
