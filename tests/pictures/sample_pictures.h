@@ -38,17 +38,14 @@ inline TimelineInput YearTimeline(int rowsPerBody = 3, int windowsPerRow = 4) {
                                     "SATURN", "URANUS",  "NEPTUNE", "PLUTO", "MOON"};
     static const char* kAspects[] = {"Conjunct", "Square", "Trine", "Sextile", "Opposite"};
     static const char* kNatal[] = {"SUN", "MOON", "VENUS", "MARS", "SATURN"};
-    TimelineInput in;
-    in.from = Utc(2025, 1, 1);
-    in.to = Utc(2026, 1, 1);
-    in.today = Utc(2025, 5, 17, 12);
+    TimelineInput in{{}, Utc(2025, 1, 1), Utc(2026, 1, 1), Utc(2025, 5, 17, 12)};
     int seed = 7;
     for (int b = 0; b < 10; ++b) {
         for (int r = 0; r < rowsPerBody; ++r) {
-            TimelineRow row;
-            row.transit = QString::fromLatin1(kBodies[b]);
-            row.aspect = QString::fromLatin1(kAspects[(b + r) % 5]);
-            row.natal = QString::fromLatin1(kNatal[(2 * b + r) % 5]);
+            TimelineRow row{QString::fromLatin1(kBodies[b]),
+                            QString::fromLatin1(kAspects[(b + r) % 5]),
+                            QString::fromLatin1(kNatal[(2 * b + r) % 5]),
+                            {}};
             for (int w = 0; w < windowsPerRow; ++w) {
                 seed = (seed * 1103 + 12345) % 32749;
                 const qint64 start = -10 * 86400 +
@@ -56,9 +53,7 @@ inline TimelineInput YearTimeline(int rowsPerBody = 3, int windowsPerRow = 4) {
                                      static_cast<qint64>(seed % 40) * 86400 + seed;
                 const qint64 days = b == 9 ? 0 : b >= 5 ? 280 / windowsPerRow : 6;
                 const qint64 length = days * 86400 + 30000 + static_cast<qint64>(seed) * 2;
-                TimelineWindow win;
-                win.enters = in.from.addSecs(start);
-                win.leaves = win.enters.addSecs(length);
+                TimelineWindow win{in.from.addSecs(start), in.from.addSecs(start + length), {}};
                 const int passes = b >= 5 && b < 9 ? 3 : 1;
                 for (int k = 1; k <= passes; ++k) {
                     win.hits.push_back({win.enters.addSecs(length * k / (passes + 1)), k, passes});

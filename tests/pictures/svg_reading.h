@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <QXmlStreamReader>
 
 #include <vector>
@@ -14,6 +15,7 @@ namespace velmaris::pictures::testing {
 struct SvgElement {
     QString name;
     QMap<QString, QString> attributes;
+    QString text;  // the characters of a <text>
 };
 
 struct SvgGroup {
@@ -27,24 +29,22 @@ inline std::vector<SvgGroup> ReadSvgGroups(const QByteArray& svg, QString* error
     bool inGroup = false;
     while (!xml.atEnd()) {
         xml.readNext();
-        if (xml.isStartElement()) {
-            if (xml.name() == QLatin1String("g")) {
-                SvgGroup group;
-                for (const auto& a : xml.attributes()) {
-                    const QString name = a.name().toString();
-                    if (name.startsWith(QLatin1String("data-"))) {
-                        group.data.insert(name.mid(5), a.value().toString());
-                    }
+        if (xml.isStartElement() && xml.name() == QLatin1String("g")) {
+            groups.emplace_back();
+            for (const auto& a : xml.attributes()) {
+                if (a.name().startsWith(QLatin1String("data-"))) {
+                    groups.back().data.insert(a.name().mid(5).toString(), a.value().toString());
                 }
-                groups.push_back(group);
-                inGroup = true;
-            } else if (inGroup) {
-                SvgElement element{xml.name().toString(), {}};
-                for (const auto& a : xml.attributes()) {
-                    element.attributes.insert(a.name().toString(), a.value().toString());
-                }
-                groups.back().children.push_back(element);
             }
+            inGroup = true;
+        } else if (xml.isStartElement() && inGroup) {
+            SvgElement& element = groups.back().children.emplace_back(xml.name().toString());
+            for (const auto& a : xml.attributes()) {
+                element.attributes.insert(a.name().toString(), a.value().toString());
+            }
+        } else if (xml.isCharacters() && !xml.isWhitespace() && inGroup &&
+                   !groups.back().children.empty()) {
+            groups.back().children.back().text += xml.text();
         } else if (xml.isEndElement() && xml.name() == QLatin1String("g")) {
             inGroup = false;
         }
@@ -53,6 +53,24 @@ inline std::vector<SvgGroup> ReadSvgGroups(const QByteArray& svg, QString* error
         *error = xml.errorString();
     }
     return groups;
+}
+
+// A line per group: its data-* attributes as key=value, then each of its shapes as `describe`
+// puts it.
+template <typename Describe>
+QStringList GroupLines(const std::vector<SvgGroup>& groups, Describe describe) {
+    QStringList lines;
+    for (const SvgGroup& group : groups) {
+        QStringList fields;
+        for (const auto& [key, value] : group.data.asKeyValueRange()) {
+            fields << key + '=' + value;
+        }
+        for (const SvgElement& child : group.children) {
+            fields << describe(child);
+        }
+        lines << fields.join(' ');
+    }
+    return lines;
 }
 
 }  // namespace velmaris::pictures::testing
