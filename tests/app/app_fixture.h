@@ -138,9 +138,4 @@ struct StartedApp : AppRig {
     StartedApp() { window->StartUp(); }
 };
 
-// Day number of a civil date, from Qt's own calendar.
-inline double DayNumberOf(int year, int month, int day) {
-    return static_cast<double>(QDate(year, month, day).toJulianDay());
-}
-
 }  // namespace velmaris::testing
