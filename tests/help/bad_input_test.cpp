@@ -2,77 +2,55 @@
 #include "help/help_topic.h"
 #include "report/report_rig.h"
 #include "support/bad_bytes.h"
+#include "support/table.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <optional>
-#include <tuple>
+#include <vector>
 
 namespace velmaris::domain {
 namespace {
 
-using testing::BinaryBytes;
-using testing::Bytes;
-using testing::DataFolder;
-using testing::Put;
-
-const QString kNul(1, QChar(0));
+const QString kHints = QStringLiteral("HINTS.HLP");
 
 // A help topic is a new page of the file's lines, one blank line and the one the show adds.
-// Each case: the file (none: 100 MB; "missing": no file; "empty": no bytes), the topic's lines
-// (nothing when it is not shown) and the message (empty for none). A topic not shown leaves the
-// page on screen and the buffer as they were.
+// Each case: the file, the topic's lines each followed by "|" ("(not shown)" when it is not
+// shown, "(binary)" for lines of binary data) and the messages told. A topic not shown leaves
+// the page on screen and the buffer as they were.
 TEST(HelpTopic, ShownAsAPageOrNotAtAll) {
-    const QByteArray binary = BinaryBytes(65536);
-    const QByteArray missing = "missing";
-    const QByteArray empty = "empty";
-    const std::tuple<const char*, QByteArray, std::optional<QStringList>, const char*> cases[] = {
-        {"CR LF lines", "First line\r\n  indented\r\n\r\nlast\r\n",
-         QStringList{"First line", "  indented", "", "last"}, ""},
-        {"an empty file", empty, QStringList(), ""},
-        {"Latin-1 text", "caf\xe9\r\n", QStringList{QStringLiteral("caf\u00e9")}, ""},
-        {"NUL bytes are kept",
-         Bytes("a\x00"
-               "b\r\n\x00\r\n"),
-         QStringList{QStringLiteral("a") + kNul + QStringLiteral("b"), kNul}, ""},
-        {"a line of 1 MB", QByteArray(1000000, 'h') + "\r\nend",
-         QStringList{QString(1000000, QLatin1Char('h')), QStringLiteral("end")}, ""},
-        {"a file of 100 MB is not shown",
-         {},
-         std::nullopt,
-         "HINTS.HLP is larger than 1048576 bytes, so it was not read."},
-        {"a missing file is not shown", missing, std::nullopt, ""},
-        {"binary data is shown as lines", binary, QStringList(), ""},
-    };
-    for (const auto& [label, bytes, lines, message] : cases) {
-        SCOPED_TRACE(label);
+    std::vector<QList<QByteArray>> cases = testing::ReadTable(QStringLiteral("help/topics.tsv"), 4);
+    cases.push_back({QByteArray(1000000, 'h') + "\r\nend", QByteArray(1000000, 'h') + "|end|", "",
+                     "a line of 1 MB"});
+    cases.push_back({testing::BinaryBytes(65536), "(binary)", "", "binary data is shown as lines"});
+    for (const QList<QByteArray>& c : cases) {
+        SCOPED_TRACE(c[3].toStdString());
         testing::ReportRig f;
-        if (bytes == empty) {
-            f.folder.Write(QStringLiteral("HINTS.HLP"), QByteArray());
-        } else if (bytes != missing) {
-            Put(f.folder, QStringLiteral("HINTS.HLP"), bytes, "Hints\r\n");
+        if (c[0] == "(100 MB)") {
+            testing::Put(f.folder, kHints, {}, "Hints\r\n");
+        } else if (c[0] != "(none)") {
+            f.folder.Write(kHints, c[0]);
         }
         f.buffer.AppendBufferLine(QStringLiteral("the page before"));
         testing::ShowPage(f.buffer, f.textArea);
         const QString before = f.textArea.text;
         const int setsBefore = f.textArea.setCount;
 
-        EXPECT_EQ(testing::ShowTopic(f.folder.Path(), QStringLiteral("HINTS.HLP"), f.buffer,
-                                     f.textArea, f.messages),
-                  lines.has_value());
-        ASSERT_EQ(f.messages.shown.size(), *message == 0 ? 0U : 1U);
-        if (*message != 0) {
-            EXPECT_EQ(f.messages.shown[0].text.toStdString(), message);
+        const bool shown = c[1] != "(not shown)";
+        EXPECT_EQ(testing::ShowTopic(f.folder.Path(), kHints, f.buffer, f.textArea, f.messages),
+                  shown);
+        QStringList messages;
+        for (const testing::ShownMessage& message : f.messages.shown) {
+            messages.append(message.text);
         }
-        if (bytes == binary) {
+        EXPECT_EQ(messages.join(QLatin1Char('\n')).toStdString(), c[2].toStdString());
+        if (c[1] == "(binary)") {
             // Shown as lines, none holding a line end.
             EXPECT_GT(f.buffer.PageLineCount(), 100);
             for (const QString& line : f.buffer.PageLines()) {
                 EXPECT_FALSE(line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n')));
             }
-        } else if (lines) {
-            const QStringList page = *lines + QStringList(2, QString());
+        } else if (shown) {
+            const QStringList page = QString::fromUtf8(c[1]).split(QLatin1Char('|')) << QString();
             EXPECT_EQ(f.buffer.PageLines(), page);
             EXPECT_EQ(f.buffer.AllLines(), QStringList({"the page before", ""}) + page);
             EXPECT_EQ(f.textArea.text,

@@ -16,10 +16,6 @@
 
 namespace velmaris::testing {
 
-inline QString ReferenceFolder() {
-    return QStringLiteral(VELMARIS_TEST_DATA_DIR "/transit-windows");
-}
-
 struct ReferenceChart {
     domain::OptionValues values{};
     transits::TransitQuery query;
@@ -28,12 +24,13 @@ struct ReferenceChart {
 
 inline ReferenceChart LoadReferenceChart() {
     ReferenceChart chart;
-    const domain::OptionsRead read = domain::ReadOptionsFile(ReferenceFolder(), chart.values);
-    EXPECT_TRUE(read.opened);
-    const domain::NatalLoad natal = domain::LoadNatalDateTime(chart.values);
+    EXPECT_TRUE(domain::ReadOptionsFile(QStringLiteral(VELMARIS_TEST_DATA_DIR "/transit-windows"),
+                                        chart.values)
+                    .opened);
     QStringList problems;
     chart.clockZone = domain::ClockZone(chart.values, problems);
-    chart.query.natal = ephem::ComputePositions(domain::ComputeChartMoment(natal.natal));
+    chart.query.natal = ephem::ComputePositions(
+        domain::ComputeChartMoment(domain::LoadNatalDateTime(chart.values).natal));
     chart.query.orbDeg = static_cast<double>(chart.values[1]);
     const domain::ListingPeriod period =
         domain::ParseListingPeriod(QStringLiteral("2028-03-01"), QStringLiteral("2028-04-30"),
