@@ -12,6 +12,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -31,6 +32,15 @@ inline QByteArray OptionsText(int line = 0, const QByteArray& text = {}) {
         lines[line - 1] = text;
     }
     return lines.join("\r\n") + "\r\n\r\nEverything after the empty line is description.\r\n";
+}
+
+// The texts of the messages shown, one a line.
+inline std::string Told(const RecordingMessages& messages) {
+    QStringList texts;
+    for (const ShownMessage& shown : messages.shown) {
+        texts.append(shown.text);
+    }
+    return texts.join(QLatin1Char('\n')).toStdString();
 }
 
 inline ephem::SkyPositions Positions(std::initializer_list<std::pair<int, double>> entries) {

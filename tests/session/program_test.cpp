@@ -2,11 +2,11 @@
 
 #include "report/report_rig.h"
 #include "support/golden.h"
+#include "support/table.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 
 namespace velmaris::session {
 namespace {
@@ -51,55 +51,34 @@ TEST(Program, StartUpWritesTheFirstPageAndForwardTheNext) {
     EXPECT_EQ(f.Page().at(5).toStdString(), "     No aspects today.");
 }
 
-// F forward, B backward, N New Date closed without OK; then the date line and the next day.
-TEST(Program, DayCommands) {
-    const std::tuple<std::string, const char*, double> cases[] = {
-        {"F", "Saturday, 05 Dec 2026", kToday + 2},
-        {"B", "Thursday, 03 Dec 2026", kToday},
-        {"FB", "Friday, 04 Dec 2026", kToday + 1},
-        {"N", "Saturday, 05 Dec 2026", kToday + 2},
-        {std::string(365, 'F'), "Saturday, 04 Dec 2027", kToday + 366}};
-    for (const auto& [commands, date, nextReportDay] : cases) {
-        SCOPED_TRACE(commands.substr(0, 3));
+TEST(Program, DayCommandsAndNewDate) {
+    for (const QList<QByteArray>& row :
+         testing::ReadTable(QStringLiteral("session/day-commands.tsv"), 6)) {
+        SCOPED_TRACE(row[0].toStdString());
         ProgramFixture f;
         f.program.StartUp();
-        for (const char command : commands) {
-            if (command == 'F') {
-                f.program.Forward();
-            } else if (command == 'B') {
-                f.program.Backward();
-            } else {
-                f.program.NewDate();
+        for (const QString& word : QString::fromUtf8(row[0]).split(QLatin1Char(' '))) {
+            if (const QStringList date = word.split(QLatin1Char('/')); date.size() == 3) {
+                if (f.program.AcceptNewDate(date[0], date[1], date[2])) {
+                    f.program.NewDate();
+                }
+                continue;
+            }
+            for (int i = word.size() > 1 ? word.chopped(1).toInt() : 1; i > 0; --i) {
+                word.back() == QLatin1Char('F')   ? f.program.Forward()
+                : word.back() == QLatin1Char('B') ? f.program.Backward()
+                                                  : f.program.NewDate();
             }
         }
-        EXPECT_EQ(f.DateLine(), "     " + std::string(date) + " at 10:15 PM");
-        EXPECT_EQ(f.program.NextReportDay(), nextReportDay);
+        EXPECT_EQ(f.DateLine(), "     " + row[1].toStdString() + " at 10:15 PM");
+        EXPECT_EQ(f.program.NextReportDay() - kToday, row[2].toDouble());
+        const NewDateFields fields = f.program.NewDateStartFields();
+        EXPECT_EQ(QStringList({fields.month, fields.day, fields.year}).join('/').toStdString(),
+                  row[3].toStdString());
+        const std::string told = testing::Told(f.messages);
+        EXPECT_EQ(told.substr(0, told.find('\n')), row[4].toStdString());
         EXPECT_TRUE(f.textArea.text.startsWith(QStringLiteral("\r\n                    TRANS")));
     }
-}
-
-TEST(Program, NewDate) {
-    ProgramFixture f;
-    f.program.StartUp();
-    const NewDateFields start = f.program.NewDateStartFields();
-    EXPECT_EQ(QStringList({start.month, start.day, start.year}).join('/').toStdString(),
-              "12/5/2026");
-
-    EXPECT_FALSE(
-        f.program.AcceptNewDate(QStringLiteral("1x"), QStringLiteral("1"), QStringLiteral("2026")));
-    EXPECT_EQ(f.program.NextReportDay(), kToday + 1);
-    ASSERT_EQ(f.messages.shown.size(), 1U);
-    EXPECT_EQ(f.messages.shown[0].text.toStdString(),
-              "The transit month must be a number written with the digits 0 to 9.");
-    EXPECT_EQ(f.messages.shown[0].style, platform::MessageStyle::Exclamation);
-
-    EXPECT_TRUE(
-        f.program.AcceptNewDate(QStringLiteral("7"), QStringLiteral("4"), QStringLiteral("1950")));
-    f.program.NewDate();
-    EXPECT_EQ(f.DateLine(), "     Tuesday, 04 Jul 1950 at 10:15 PM");
-    EXPECT_EQ(f.program.NextReportDay(), kNatalDay + 1);
-    const NewDateFields next = f.program.NewDateStartFields();
-    EXPECT_EQ(QStringList({next.month, next.day, next.year}).join('/').toStdString(), "7/5/1950");
 }
 
 // A missing options file is replaced by its master copy, whose values are then in force; with
