@@ -4,6 +4,8 @@
 #include "help/help_topic.h"
 #include "platform/program_folder.h"
 #include "platform/qt/running_copy.h"
+#include "support/golden.h"
+#include "support/table.h"
 
 #include <gtest/gtest.h>
 
@@ -42,37 +44,29 @@ TEST(DesktopTest, ASecondStartRaisesTheCopyOfItsFolder) {
     EXPECT_EQ(raised.count(), 1);
 }
 
+// The folder of the executable's real path must be UTF-8 text:
+// tests/data/app/executable-folders.tsv.
 TEST(DesktopTest, TheExecutablesFolderMustBeText) {
-    struct Case {
-        QByteArray realPath;
-        std::optional<QString> folder;
-    };
-    const Case cases[] = {
-        {"/usr/bin/velmaris", QStringLiteral("/usr/bin")},
-        {"/opt/V\xc3\xa9lmaris/velmaris", QStringLiteral("/opt/V\u00e9lmaris")},
-        {"/opt/V\xe9lmaris/velmaris", std::nullopt},  // Latin-1, not UTF-8
-        {"/opt/\xff\xfe/velmaris", std::nullopt},
-        {"", std::nullopt},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(platform::FolderOfExecutable(c.realPath), c.folder) << c.realPath.toStdString();
+    for (const QList<QByteArray>& row :
+         ReadTable(QStringLiteral("app/executable-folders.tsv"), 2)) {
+        const std::optional<QString> folder = platform::FolderOfExecutable(row[0]);
+        EXPECT_EQ(folder.value_or(QStringLiteral("(none)")).toStdString(), row[1].toStdString())
+            << row[0].toStdString();
     }
 }
 
 // Started from a folder whose name is not UTF-8, the program stops with a message and writes
 // nothing, neither there nor in the working folder.
 TEST(DesktopTest, AFolderThatIsNotTextStopsTheProgram) {
+    namespace fs = std::filesystem;
     QTemporaryDir root;
-    const std::filesystem::path base(root.path().toStdString());
-    const std::filesystem::path bad = base / std::string("V\xe9lmaris");
-    std::filesystem::create_directory(bad);
-    std::filesystem::copy_file(VELMARIS_EXECUTABLE, bad / "velmaris");
-    for (const auto& entry : std::filesystem::directory_iterator(VELMARIS_DATA_DIR)) {
-        std::filesystem::copy_file(entry.path(), bad / entry.path().filename());
-    }
-    std::filesystem::create_symlink(bad / "velmaris", base / "velmaris");
-    const std::filesystem::path work = base / "work";
-    std::filesystem::create_directory(work);
+    const fs::path base(root.path().toStdString());
+    const fs::path bad = base / std::string("V\xe9lmaris");
+    const fs::path work = base / "work";
+    fs::create_directory(work);
+    fs::copy(VELMARIS_DATA_DIR, bad);
+    fs::copy_file(VELMARIS_EXECUTABLE, bad / "velmaris");
+    fs::create_symlink(bad / "velmaris", base / "velmaris");
 
     QProcess process;
     process.setWorkingDirectory(QString::fromStdString(work.string()));
@@ -81,32 +75,28 @@ TEST(DesktopTest, AFolderThatIsNotTextStopsTheProgram) {
     EXPECT_EQ(process.exitCode(), 1);
     EXPECT_TRUE(process.readAllStandardOutput().isEmpty());
     EXPECT_TRUE(process.readAllStandardError().contains("not UTF-8"));
-    EXPECT_TRUE(std::filesystem::is_empty(work));
-    std::size_t files = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(bad)) {
-        ++files;
-    }
-    EXPECT_EQ(files, 1 + static_cast<std::size_t>(
-                             std::distance(std::filesystem::directory_iterator(VELMARIS_DATA_DIR),
-                                           std::filesystem::directory_iterator())));
+    const auto entries = [](const fs::path& folder) {
+        return std::distance(fs::directory_iterator(folder), {});
+    };
+    EXPECT_EQ(entries(work), 0);
+    EXPECT_EQ(entries(bad), entries(VELMARIS_DATA_DIR) + 1);
     // QTemporaryDir cannot name the folder to remove it.
-    std::filesystem::remove_all(bad);
+    fs::remove_all(bad);
 }
 
+// The Program Folder item, then the text for a folder of its own seeded from the installed copy
+// and for the installed folder itself.
 TEST(DesktopTest, ProgramFolderItemNamesTheFolders) {
     StartedApp app;
     app.messages.shown.clear();
     app.Action("mnuHelpFolder")->trigger();
-    ASSERT_EQ(app.messages.shown.size(), 1U);
-    EXPECT_TRUE(app.messages.shown[0].text.contains(QDir::toNativeSeparators(app.folder.Path())));
-
-    const QString seeded = domain::ProgramFolderText(
-        QStringLiteral("/home/u/.local/share/velmaris"), QStringLiteral("/usr/share/velmaris"));
-    EXPECT_TRUE(seeded.contains(QStringLiteral("/home/u/.local/share/velmaris")));
-    EXPECT_TRUE(seeded.contains(QStringLiteral("installed copy in /usr/share/velmaris")));
-    const QString readOnly = domain::ProgramFolderText(QStringLiteral("/usr/share/velmaris"),
-                                                       QStringLiteral("/usr/share/velmaris"));
-    EXPECT_TRUE(readOnly.contains(QStringLiteral("nothing can be saved there")));
+    const QString installed = QStringLiteral("/usr/share/velmaris");
+    const QString told =
+        QString::fromStdString(app.Shown()) + QStringLiteral("\n---\n") +
+        domain::ProgramFolderText(QStringLiteral("/home/u/.local/share/velmaris"), installed) +
+        QStringLiteral("\n---\n") + domain::ProgramFolderText(installed, installed);
+    ExpectGolden(QString(told).replace(app.folder.Path(), QStringLiteral("FOLDER")).toUtf8(),
+                 QStringLiteral("app/program-folder.txt"));
 }
 
 }  // namespace

@@ -3,13 +3,12 @@
 #include "app/listing_window.h"
 #include "app/listing_command.h"
 #include "app_fixture.h"
+#include "support/golden.h"
 
 #include <gtest/gtest.h>
 
 #include <QPushButton>
-#include <QStandardItemModel>
 #include <QTableView>
-#include <QTextStream>
 
 namespace velmaris::testing {
 namespace {
@@ -31,23 +30,8 @@ struct ListingRig : StartedApp {
     app::TransitListingWindow listing;
 };
 
-QByteArray CommandLineListing(const ListingRig& rig, const QStringList& arguments) {
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    FixedClock clock{TestMoment()};
-    FixedRegional regional{0, 0, QLocale(QLocale::English, QLocale::UnitedStates)};
-    EXPECT_EQ(
-        app::RunListing(arguments, {clock, regional, rig.folder.Path()}, outStream, errStream),
-        app::kListingOk)
-        << err.toStdString();
-    return out.toUtf8();
-}
-
 TEST(TransitListingWindow, TableSortingSelectionAndExport) {
     ListingRig rig;
-    EXPECT_EQ(rig.listing.objectName(), QStringLiteral("frmTransitListing"));
     ASSERT_TRUE(rig.listing.ListPeriod(QDate(2027, 1, 1), QDate(2027, 3, 31)));
     const int rows = rig.Model()->rowCount();
     ASSERT_GT(rows, 10);
@@ -72,8 +56,11 @@ TEST(TransitListingWindow, TableSortingSelectionAndExport) {
     rig.answer = rig.folder.FilePath(QStringLiteral("listing.csv"));
     rig.listing.findChild<QPushButton*>(QStringLiteral("cmdExportCsv"))->click();
     EXPECT_EQ(rig.proposedNames, QStringList{QStringLiteral("transits_2027-01-01_2027-03-31.csv")});
-    EXPECT_EQ(rig.folder.Read(QStringLiteral("listing.csv")),
-              CommandLineListing(rig, {"2027-01-01", "2027-03-31", "--format", "csv"}));
+    const CommandRun run =
+        RunCommand(app::RunListing, {"2027-01-01", "2027-03-31", "--format", "csv"},
+                   rig.folder.Path(), TestMoment(), 0, rig.regional.Locale());
+    EXPECT_EQ(run.status, app::kListingOk) << run.err.toStdString();
+    EXPECT_EQ(rig.folder.Read(QStringLiteral("listing.csv")), run.out.toUtf8());
     EXPECT_EQ(rig.folder.Read(QStringLiteral("listing.csv")).count('\n') - 1, rows);
     EXPECT_TRUE(rig.listing.Export(rig.folder.FilePath(QStringLiteral("listing.ics"))));
     EXPECT_TRUE(rig.folder.Read(QStringLiteral("listing.ics")).startsWith("BEGIN:VCALENDAR"));
@@ -84,20 +71,13 @@ TEST(TransitListingWindow, RefusalsAreToldAndTheTableStays) {
     ListingRig rig;
     ASSERT_TRUE(rig.listing.ListPeriod(QDate(2027, 1, 1), QDate(2027, 1, 31)));
     const int rows = rig.Model()->rowCount();
-    const std::pair<bool, const char*> cases[] = {
-        {rig.listing.ListPeriod(QDate(2027, 2, 1), QDate(2027, 1, 1)),
-         "The TO date 2027-01-01 comes before the FROM date 2027-02-01."},
-        {rig.listing.Export(rig.folder.FilePath(QStringLiteral("listing.txt"))),
-         "a listing is exported as .csv or .ics."},
-        {rig.listing.Export(rig.folder.FilePath(QStringLiteral("gone/listing.csv"))),
-         "The listing could not be exported to "},
-    };
-    ASSERT_EQ(rig.messages.shown.size(), std::size(cases));
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        EXPECT_FALSE(cases[i].first);
-        EXPECT_TRUE(rig.messages.shown[i].text.contains(QLatin1String(cases[i].second)))
-            << rig.messages.shown[i].text.toStdString();
-    }
+    EXPECT_FALSE(rig.listing.ListPeriod(QDate(2027, 2, 1), QDate(2027, 1, 1)));
+    EXPECT_FALSE(rig.listing.Export(rig.folder.FilePath(QStringLiteral("listing.txt"))));
+    EXPECT_FALSE(rig.listing.Export(rig.folder.FilePath(QStringLiteral("gone/listing.csv"))));
+    ExpectGolden(QString::fromStdString(rig.Shown())
+                     .replace(rig.folder.Path(), QStringLiteral("FOLDER"))
+                     .toUtf8(),
+                 QStringLiteral("app/listing-refusals.txt"));
     EXPECT_EQ(rig.Model()->rowCount(), rows);
 }
 

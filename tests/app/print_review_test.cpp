@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QDirIterator>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -18,78 +18,74 @@
 #include "app_fixture.h"
 #include "platform/qt/qt_printer.h"
 #include "session/output_commands.h"
+#include "support/golden.h"
 #include "support/output_fakes.h"
 
 namespace velmaris::app {
 namespace {
 
-QString Run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 struct PdfFacts {
-    QString text;  // pages separated by form feeds
+    QString text;  // the words, separated by blanks
     int pages = 0;
     double medianWordHeight = 0;  // points; close to the size of a fixed-pitch font
 };
 
+// The pages and words of a PDF file, from the boxes pdftotext finds around its words.
 PdfFacts Inspect(const QString& pdf) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    process.waitForFinished(30000);
+    const QString boxes = QString::fromUtf8(process.readAllStandardOutput());
+    static const QRegularExpression kWord(
+        QStringLiteral(R"re(yMin="([0-9.]+)" xMax="[0-9.]+" yMax="([0-9.]+)">([^<]*)<)re"));
     PdfFacts facts;
-    facts.text =
-        Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
-                                              .match(Run(QStringLiteral("pdfinfo"), {pdf}));
-    facts.pages = pages.hasMatch() ? pages.captured(1).toInt() : 0;
+    facts.pages = static_cast<int>(boxes.count(QStringLiteral("<page ")));
+    QStringList words;
     QList<double> heights;
-    const QRegularExpression box(
-        QStringLiteral("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\""));
-    const QString boxes =
-        Run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    for (auto it = box.globalMatch(boxes); it.hasNext();) {
+    for (auto it = kWord.globalMatch(boxes); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
         heights.append(m.captured(2).toDouble() - m.captured(1).toDouble());
+        words.append(m.captured(3));
     }
     std::sort(heights.begin(), heights.end());
+    facts.text = words.join(QLatin1Char(' '));
     facts.medianWordHeight = heights.isEmpty() ? 0 : heights[heights.size() / 2];
     return facts;
 }
 
-// Options: 3 lines per printed page, lines of up to 20 characters at 12 points.
+// Options of tests/data/app/print-review-options.opt: 3 lines per printed page, lines of up to
+// 20 characters at 12 points.
 struct PrintRig : testing::AppRig {
     PrintRig() {
-        QByteArray options;
-        for (const char* value :
-             {"1.5", "6", "21", "1990", "2", "45", "1", "5", "0", "3", "61", "20"}) {
-            options += QByteArray(value) + "\r\n";
-        }
-        folder.Write(QStringLiteral("OPTIONS.OPT"), options);
+        folder.Write(QStringLiteral("OPTIONS.OPT"),
+                     testing::Golden(QStringLiteral("app/print-review-options.opt")));
         program->StartUp();
         messages.shown.clear();
     }
 
-    // Stages the lines as a page, opens the review window on them, types, and presses a button.
-    void Review(const QStringList& lines, const QString& typed, const char* button) {
+    // Stages the lines as a page and opens the review window on them.
+    PrintReviewWindow* Open(const QStringList& lines) {
         program->Buffer().ClearDataBuffer();
         for (const QString& line : lines) {
             program->Buffer().AppendBufferLine(line);
         }
-        ASSERT_TRUE(output.StagePage());
+        EXPECT_TRUE(output.StagePage());
         auto* review = new PrintReviewWindow(output);
         review->LoadStagedText();
-        if (!typed.isEmpty()) {
-            review->findChild<QPlainTextEdit*>(QStringLiteral("txtContent"))
-                ->appendPlainText(typed);
-        }
+        return review;
+    }
+
+    // Opens the review window on the lines, types, and presses a button.
+    void Review(const QStringList& lines, const QString& typed, const char* button) {
+        PrintReviewWindow* review = Open(lines);
+        review->findChild<QPlainTextEdit*>(QStringLiteral("txtContent"))->appendPlainText(typed);
         review->show();
         review->findChild<QPushButton*>(QLatin1String(button))->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     // Prints to a PDF file of the rig's folder and returns what it holds.
-    PdfFacts PrintToPdf(const QStringList& lines, const QString& typed = {}) {
+    PdfFacts PrintToPdf(const QStringList& lines, const QString& typed) {
         const QString pdf = folder.FilePath(QStringLiteral("out.pdf"));
         QFile::remove(pdf);
         printer.SetPdfOutput(pdf);
@@ -102,6 +98,15 @@ struct PrintRig : testing::AppRig {
     session::OutputCommands output{*program, messages, dialog, printer};
 };
 
+// The print-out holds every line and the typed one, in the size of 12 points.
+void ExpectPrintOut(const PdfFacts& facts, int pages, const QString& lastLine,
+                    const QString& typed) {
+    EXPECT_EQ(facts.pages, pages);
+    EXPECT_TRUE(facts.text.contains(lastLine)) << facts.text.toStdString();
+    EXPECT_TRUE(facts.text.contains(typed)) << facts.text.toStdString();
+    EXPECT_NEAR(facts.medianWordHeight, 12.0, 4.0);
+}
+
 QStringList Lines(int count, int width) {
     QStringList lines;
     for (int i = 1; i <= count; ++i) {
@@ -112,21 +117,15 @@ QStringList Lines(int count, int width) {
 
 TEST(PrintReviewWindowTest, ShowsTheStagedLinesAndCancelPrintsNothing) {
     PrintRig rig;
-    rig.program->Buffer().ClearDataBuffer();
-    rig.program->Buffer().AppendBufferLine(QStringLiteral("first"));
-    rig.program->Buffer().AppendBufferLine(QString(21, QLatin1Char('x')));
-    ASSERT_TRUE(rig.output.StagePage());
-    PrintReviewWindow window(rig.output);
-    window.LoadStagedText();
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Data To Be Printed"));
-    EXPECT_TRUE(window.LongLineFlag());  // 21 characters, one more than option 12
-    const auto* box = window.findChild<QPlainTextEdit*>(QStringLiteral("txtContent"));
+    const std::unique_ptr<PrintReviewWindow> window(
+        rig.Open({QStringLiteral("first"), QString(21, QLatin1Char('x'))}));
+    EXPECT_TRUE(window->LongLineFlag());  // 21 characters, one more than option 12
+    const auto* box = window->findChild<QPlainTextEdit*>(QStringLiteral("txtContent"));
     EXPECT_FALSE(box->isReadOnly());
     EXPECT_EQ(box->toPlainText(),
               QStringLiteral("first\n") + QString(21, QLatin1Char('x')) + QLatin1Char('\n'));
     // Unedited, the text goes back exactly as it was staged.
-    const QByteArray staged = rig.folder.Read(QStringLiteral("PRNTFILE.XXX"));
-    EXPECT_EQ(window.EditedText().toUtf8(), staged);
+    EXPECT_EQ(window->EditedText().toUtf8(), rig.folder.Read(QStringLiteral("PRNTFILE.XXX")));
 
     const QString pdf = rig.folder.FilePath(QStringLiteral("cancelled.pdf"));
     rig.printer.SetPdfOutput(pdf);
@@ -143,13 +142,12 @@ TEST(PrintToPdfTest, PagesSizeAndEditsOfThePrintOut) {
     if (edited.pages == 0) {
         GTEST_SKIP() << "poppler-utils are not installed";
     }
-    EXPECT_EQ(edited.pages, 4);
-    EXPECT_TRUE(edited.text.contains(QStringLiteral("L0000000000000000007")));
-    EXPECT_TRUE(edited.text.contains(QStringLiteral("typed before printing")));
+    // Exactly 20 characters: 12 points.
+    ExpectPrintOut(edited, 4, QStringLiteral("L0000000000000000007"),
+                   QStringLiteral("typed before printing"));
     EXPECT_TRUE(rig.folder.Read(QStringLiteral("PRNTFILE.XXX")).contains("typed before printing"));
-    EXPECT_NEAR(edited.medianWordHeight, 12.0, 4.0);  // exactly 20 characters: 12 points
 
-    const PdfFacts longer = rig.PrintToPdf(Lines(2, 21));  // one character more: 10 points
+    const PdfFacts longer = rig.PrintToPdf(Lines(2, 21), {});  // one character more: 10 points
     EXPECT_NEAR(longer.medianWordHeight / edited.medianWordHeight, 10.0 / 12.0, 0.08);
 }
 
@@ -160,11 +158,7 @@ TEST(PrintThroughCupsTest, ThePdfThatArrivesHoldsThePrintOut) {
         GTEST_SKIP() << "no CUPS PDF queue set up (VELMARIS_PRINT_PDF_DIR)";
     }
     const auto pdfs = [&arrivals] {
-        QStringList found;
-        for (QDirIterator it(arrivals, {QStringLiteral("*.pdf")}, QDir::Files); it.hasNext();) {
-            found.append(it.next());
-        }
-        return found;
+        return QDir(arrivals).entryList({QStringLiteral("*.pdf")}, QDir::Files);
     };
     const QStringList before = pdfs();
     PrintRig rig;
@@ -172,23 +166,19 @@ TEST(PrintThroughCupsTest, ThePdfThatArrivesHoldsThePrintOut) {
     EXPECT_TRUE(rig.messages.shown.empty()) << "printed to a file instead of the printer";
 
     QString arrived;
-    QElapsedTimer waited;
-    waited.start();
-    while (arrived.isEmpty() && waited.elapsed() < 60000) {
+    for (const QDeadlineTimer deadline(60000); arrived.isEmpty() && !deadline.hasExpired();) {
         QThread::msleep(250);
         for (const QString& path : pdfs()) {
-            if (!before.contains(path) && QFileInfo(path).size() > 0) {
-                arrived = path;
+            if (!before.contains(path) && QFileInfo(QDir(arrivals).filePath(path)).size() > 0) {
+                arrived = QDir(arrivals).filePath(path);
             }
         }
     }
     ASSERT_FALSE(arrived.isEmpty()) << "no PDF arrived in " << arrivals.toStdString();
     QThread::msleep(500);  // let the queue finish writing it
-    const PdfFacts facts = Inspect(arrived);
-    EXPECT_EQ(facts.pages, 3);  // 5 lines and 3 more as above, 3 per page
-    EXPECT_TRUE(facts.text.contains(QStringLiteral("L0000005")));
-    EXPECT_TRUE(facts.text.contains(QStringLiteral("through the print system")));
-    EXPECT_NEAR(facts.medianWordHeight, 12.0, 4.0);
+    // 5 lines and 3 more as above, 3 per page.
+    ExpectPrintOut(Inspect(arrived), 3, QStringLiteral("L0000005"),
+                   QStringLiteral("through the print system"));
 }
 
 }  // namespace
