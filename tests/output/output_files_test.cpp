@@ -38,11 +38,6 @@ TEST(SavedBufferBytesTest, LayoutByteForByte) {
         SCOPED_TRACE(row[3].toStdString());
         EXPECT_EQ(SavedBufferBytes(Numbered(row[0].toInt()), row[1].toDouble()), row[2]);
     }
-    // With the usual 61, form feeds follow the 61st and 121st lines written (slots 60, 120).
-    const QByteArray usual = SavedBufferBytes(Numbered(130), 61);
-    EXPECT_TRUE(usual.contains("line 61\r\n\f\r\nline 62\r\n"));
-    EXPECT_TRUE(usual.contains("line 121\r\n\f\r\nline 122\r\n"));
-    EXPECT_EQ(usual.count("\f"), 3);
 }
 
 TEST(WriteFileAtomicallyTest, ReplacesWholeFilesAndNeverADevice) {

@@ -6,6 +6,7 @@
 #include "support/buffer_rig.h"
 #include "support/data_files.h"
 #include "support/fakes.h"
+#include "support/golden.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,17 +22,15 @@ namespace velmaris::testing {
 inline constexpr double kNatalDay = 2433467;  // 4 July 1950
 inline constexpr double kToday = 2461379;     // Friday 4 December 2026
 
-// The options file: orb 5, born 4 July 1950 at 9:45 A.M. in zone 5, clock zone -1, then a
-// description after an empty line; `text` stands in line `line` when given.
+// The options file of tests/data/report/options.opt: orb 5, born 4 July 1950 at 9:45 A.M. in
+// zone 5, clock zone -1, then a description after an empty line; `text` stands in line `line`
+// when given.
 inline QByteArray OptionsText(int line = 0, const QByteArray& text = {}) {
-    QList<QByteArray> lines = {"5      orb",   "7      birth month", "4      birth day",
-                               "1950   year",  "9      hour",        "45     minute",
-                               "0      A.M.",  "5      birth zone",  "-1     clock zone",
-                               "60     print", "61     saved",       "80     line width"};
+    QList<QByteArray> lines = Golden(QStringLiteral("report/options.opt")).split('\n');
     if (line > 0) {
-        lines[line - 1] = text;
+        lines[line - 1] = text + '\r';
     }
-    return lines.join("\r\n") + "\r\n\r\nEverything after the empty line is description.\r\n";
+    return lines.join('\n');
 }
 
 // The texts of the messages shown, one a line.

@@ -55,17 +55,6 @@ TEST(WriteReport, GoldenPageWithoutAspects) {
     EXPECT_TRUE(f.messages.shown.empty());  // missing files are passed over quietly
 }
 
-TEST(WriteReport, ReportsOneDayAndAdvances) {
-    ReportRig f;
-    f.Write();
-    f.Write();
-    ASSERT_EQ(f.asked.size(), 2U);
-    EXPECT_EQ(f.asked[0].dayNumber, kToday);
-    EXPECT_EQ(f.asked[0].dayFraction, 0.25);
-    EXPECT_EQ(f.asked[1].dayNumber, kToday + 1);
-    EXPECT_EQ(f.state.nextReportDay, kToday + 2);
-}
-
 TEST(WriteReport, NamesInTheLocalesLanguage) {
     ReportRig f;
     f.settings.locale = QLocale(QLocale::German, QLocale::Germany);

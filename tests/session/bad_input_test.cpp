@@ -1,20 +1,17 @@
 // Bad option values and options files at start-up, and the furthest dates the New Date fields
 // accept: each ends in a clear message or a quiet outcome that docs/bad-input.md describes.
-#include "options/options_file.h"
 #include "report/report_rig.h"
 #include "support/bad_bytes.h"
 #include "support/table.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace velmaris::session {
 namespace {
 
 using namespace domain;
-using testing::Bytes;
 using testing::kToday;
+using testing::Put;
 using testing::Told;
 
 void ExpectSensiblePage(const Program& program) {
@@ -33,28 +30,34 @@ void ExpectSensiblePage(const Program& program) {
 // What start-up made of the options: the natal date and zone, the clock zone, and whether the
 // page lists aspects.
 std::string StartUpOutcome(const Program& p) {
-    return QStringLiteral("natal %1/%2/%3 zone %4, clock zone %5, %6")
-        .arg(p.Natal().month)
-        .arg(p.Natal().day)
-        .arg(p.Natal().year)
-        .arg(p.Natal().zone)
-        .arg(p.Chosen().zone)
-        .arg(p.Buffer().PageLines().contains(kNoAspectsLine) ? QStringLiteral("no aspects")
-                                                             : QStringLiteral("aspects"))
+    const MomentFields& natal = p.Natal();
+    return QString::asprintf(
+               "natal %d/%d/%d zone %g, clock zone %g, %s", natal.month, natal.day, natal.year,
+               static_cast<double>(natal.zone), static_cast<double>(p.Chosen().zone),
+               p.Buffer().PageLines().contains(kNoAspectsLine) ? "no aspects" : "aspects")
         .toStdString();
 }
 
-TEST(BadOptionValues, StartUpSaysWhatItRefusedOrGoesOnQuietly) {
-    for (const QList<QByteArray>& row :
-         testing::ReadTable(QStringLiteral("session/bad-options.tsv"), 6)) {
+// Start-up with each options file of `table`: one bad line in the usual options, or a whole
+// file; the options as read, the messages, the outcome and a sensible first page.
+void ExpectStartUps(const QString& table) {
+    for (const QList<QByteArray>& row : testing::ReadTable(table, 6)) {
         SCOPED_TRACE(row[5].toStdString());
         testing::ProgramRig f;
         testing::CopyDataFiles(f.folder);
         const int line = row[0].toInt();
-        const QByteArray text = row[1] == "(1 MB)" ? "5" + QByteArray(1000000, 'x') : row[1];
-        f.folder.Write(QStringLiteral("OPTIONS.OPT"), testing::OptionsText(line, text));
+        const QByteArray text = row[1] == "(1 MB)"     ? "5" + QByteArray(1000000, 'x')
+                                : row[1] == "(binary)" ? testing::BinaryBytes(4096)
+                                : row[1] == "(100 MB)" ? QByteArray()
+                                                       : row[1];
+        Put(f.folder, QStringLiteral("OPTIONS.OPT"),
+            line > 0 ? testing::OptionsText(line, text) : text, "5\r\n7\r\n");
         f.program.StartUp();
-        EXPECT_EQ(f.program.Options()[static_cast<std::size_t>(line)], row[2].toFloat());
+        QStringList read;
+        for (std::size_t i = 1; i < f.program.Options().size(); ++i) {
+            read << QString::number(f.program.Options()[i]);
+        }
+        EXPECT_EQ(read.join(QLatin1Char(' ')).toStdString(), row[2].toStdString());
         EXPECT_EQ(Told(f.messages), row[3].toStdString());
         EXPECT_EQ(StartUpOutcome(f.program), row[4].toStdString());
         ExpectSensiblePage(f.program);
@@ -62,52 +65,29 @@ TEST(BadOptionValues, StartUpSaysWhatItRefusedOrGoesOnQuietly) {
     }
 }
 
-TEST(BadDataFiles, OptionsFile) {
-    // Binary data gives finite entries; a NUL ends a number like any other character.
-    testing::DataFolder folder;
-    OptionValues values{};
-    folder.Write(QStringLiteral("OPTIONS.OPT"), testing::BinaryBytes(4096));
-    EXPECT_TRUE(ReadOptionsFile(folder.Path(), values).opened);
-    for (std::size_t i = 1; i <= 12; ++i) {
-        EXPECT_TRUE(std::isfinite(values[i])) << i;
-    }
-    folder.Write(QStringLiteral("OPTIONS.OPT"), Bytes("5\x00"
-                                                      "9\r\n\x00 7\r\n"));
-    EXPECT_TRUE(ReadOptionsFile(folder.Path(), values).opened);
-    EXPECT_EQ(values[1], 5.0F);
-    EXPECT_EQ(values[2], 0.0F);
-
-    // A file of 100 MB is named in a message at start-up and every option stays 0.
-    testing::ProgramRig f;
-    testing::Put(f.folder, QStringLiteral("OPTIONS.OPT"), {}, "5\r\n7\r\n");
-    f.program.StartUp();
-    EXPECT_TRUE(Told(f.messages)
-                    .starts_with("OPTIONS.OPT is larger than 1048576 bytes, so it was not read. "
-                                 "Every option stays at its "
-                                 "present value (0 at start-up)."));
-    EXPECT_EQ(f.program.Options(), OptionValues{});
-    ExpectSensiblePage(f.program);
+TEST(BadOptionValues, StartUpSaysWhatItRefusedOrGoesOnQuietly) {
+    ExpectStartUps(QStringLiteral("session/bad-options.tsv"));
 }
 
-// Each case: the New Date fields, then the commands after the New Date page (F forward, B
-// backward); every page is sensible and moves the day by one, and a page the ephemeris could
-// not compute is always explained.
+// Binary data, NUL bytes (a NUL ends a number like any other character) and a file of 100 MB.
+TEST(BadDataFiles, OptionsFile) {
+    ExpectStartUps(QStringLiteral("session/bad-options-files.tsv"));
+}
+
+// Each case of tests/data/session/far-dates.tsv: the New Date fields, then the commands after
+// the New Date page; every page is sensible and moves the day by one, and a page the ephemeris
+// could not compute is always explained.
 TEST(FarDates, TheEndsOfTheNewDateRangeAndBeyond) {
-    const char* const cases[][4] = {
-        {"1", "1", "1", "BBB"},       // 1 January of year 1, then back into year 0
-        {"12", "31", "9999", "FFF"},  // 31 December 9999, then on into year 10000
-        {"10", "15", "1582", "B"},    // the first Gregorian day, then the last Julian one
-    };
-    for (const auto& [month, day, year, commands] : cases) {
-        SCOPED_TRACE(year);
+    for (const QList<QByteArray>& row :
+         testing::ReadTable(QStringLiteral("session/far-dates.tsv"), 5)) {
+        SCOPED_TRACE(row[4].toStdString());
         testing::ProgramRig f;
         testing::CopyDataFiles(f.folder);
         f.program.StartUp();
-        ASSERT_TRUE(
-            f.program.AcceptNewDate(QLatin1String(month), QLatin1String(day), QLatin1String(year)));
+        ASSERT_TRUE(f.program.AcceptNewDate(row[0], row[1], row[2]));
         double want = f.program.NextReportDay() + 1;
         f.program.NewDate();
-        for (const char* command = commands;; ++command) {
+        for (const char* command = row[3].constData();; ++command) {
             ExpectSensiblePage(f.program);
             EXPECT_EQ(f.program.NextReportDay(), want);
             if (*command == '\0') {

@@ -2,7 +2,9 @@
 
 #include "output/print_job.h"
 #include "report/report_rig.h"
+#include "support/golden.h"
 #include "support/output_fakes.h"
+#include "support/table.h"
 
 #include <gtest/gtest.h>
 
@@ -15,20 +17,20 @@ using namespace domain;
 
 // Orb 2, a natal chart, clock zone 0, 3 lines per printed page, 4 per saved page, lines of
 // up to 10 characters at the larger size; dates day first.
-struct OutputCommandsTest : ::testing::Test, testing::ProgramRig {
+struct OutputRig : testing::ProgramRig {
     testing::ScriptedFileDialog dialog;
     testing::RecordingPrinter printer;
     OutputCommands commands{program, messages, dialog, printer};
 
-    OutputCommandsTest() {
-        folder.Write(
-            QStringLiteral("OPTIONS.OPT"),
-            "2\r\n6\r\n21\r\n1990\r\n2\r\n45\r\n1\r\n5\r\n0\r\n3\r\n4\r\n10\r\n\r\nnotes\r\n");
+    OutputRig() {
+        folder.Write(QStringLiteral("OPTIONS.OPT"),
+                     testing::Golden(QStringLiteral("session/output-options.opt")));
         regional = testing::FixedRegional{1, 1};
         program.StartUp();
         messages.shown.clear();
     }
 };
+struct OutputCommandsTest : ::testing::Test, OutputRig {};
 
 TEST_F(OutputCommandsTest, SaveWritesTheWholeBufferUnderTheChosenName) {
     dialog.nextAnswer = folder.FilePath(QStringLiteral("OUT.TXT"));
@@ -40,15 +42,6 @@ TEST_F(OutputCommandsTest, SaveWritesTheWholeBufferUnderTheChosenName) {
     EXPECT_EQ(folder.Read(QStringLiteral("OUT.TXT")),
               SavedBufferBytes(program.Buffer().AllLines(), 4));
     EXPECT_EQ(testing::Told(messages), "");
-}
-
-TEST_F(OutputCommandsTest, CancelIsQuietAndAFailedWriteNamesTheFile) {
-    commands.Save();  // no answer queued: cancelled
-    EXPECT_TRUE(messages.shown.empty());
-    dialog.nextAnswer = folder.FilePath(QStringLiteral("missing/OUT.TXT"));
-    commands.Save();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("OUT.TXT")));
 }
 
 TEST_F(OutputCommandsTest, AfterClearAllDataOnlyThePageCanBePrinted) {
@@ -83,23 +76,31 @@ TEST_F(OutputCommandsTest, EditedTextIsWrittenBackAndPrintedInPages) {
     EXPECT_EQ(printer.jobs[1].pages, (QList<QStringList>{{"a", "b"}, {"c"}}));
 }
 
-TEST_F(OutputCommandsTest, PrintingToAFileInsteadOfAPrinterIsTold) {
-    printer.outcome = {true, folder.FilePath(QStringLiteral("print.pdf")), {}};
-    ASSERT_TRUE(commands.PrintStagedText(QStringLiteral("x"), false));
-    printer.outcome = {false, {}, QStringLiteral("the printer is out of paper")};
-    EXPECT_FALSE(commands.PrintStagedText(QStringLiteral("x"), false));
-    ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("print.pdf")));
-    EXPECT_TRUE(messages.shown[1].text.contains(QStringLiteral("out of paper")));
-}
-
-TEST_F(OutputCommandsTest, AStagingFileThatCannotBeWrittenPrintsNothing) {
-    // A folder where the staging file should be cannot be replaced by a file.
-    ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("PRNTFILE.XXX")));
-    EXPECT_FALSE(commands.PrintStagedText(QStringLiteral("x"), false));
-    EXPECT_TRUE(printer.jobs.empty());
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("could not be written")));
+// A save or a print-out that is cancelled or fails, as tests/data/session/output-failures.tsv
+// describes, and what each tells.
+TEST(OutputCommands, CancelIsQuietAndEveryFailureIsTold) {
+    for (const QList<QByteArray>& row :
+         testing::ReadTable(QStringLiteral("session/output-failures.tsv"), 4)) {
+        SCOPED_TRACE(row[0].toStdString());
+        OutputRig f;
+        const QString name = QString::fromUtf8(row[2]);
+        const QString path = f.folder.FilePath(name);
+        f.dialog.nextAnswer = name.isEmpty() ? std::nullopt : std::optional(path);
+        // The printer prints (into the PDF file for "pdf") or fails with `name` as its error.
+        f.printer.outcome = {row[1] == "pdf", row[1] == "pdf" ? path : QString(), name};
+        ASSERT_TRUE(row[1] != "staging folder" || QDir().mkdir(path));
+        std::string outcome = "-";
+        if (row[1] == "save") {
+            f.commands.Save();
+        } else {
+            outcome = f.commands.PrintStagedText(QStringLiteral("x"), false) ? "yes" : "no";
+        }
+        const QString told = QString::fromStdString(testing::Told(f.messages));
+        EXPECT_EQ(
+            outcome + " " + std::to_string(f.printer.jobs.size()) + ": " +
+                QString(told).replace(f.folder.Path(), QStringLiteral("FOLDER")).toStdString(),
+            row[3].toStdString());
+    }
 }
 
 }  // namespace

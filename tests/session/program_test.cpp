@@ -31,24 +31,36 @@ struct ProgramFixture : testing::ProgramRig {
     [[nodiscard]] std::string DateLine() const { return Page().at(3).toStdString(); }
 };
 
+// What start-up told (FOLDER for the program's folder) and kept, and the page it showed; then,
+// after Forward, the page's line count, the whole buffer and every moment asked for (as day
+// numbers).
+QByteArray StartUpAndForward(ProgramFixture& f) {
+    f.program.StartUp();
+    QStringList dump = {"told: " + QString::fromStdString(testing::Told(f.messages)),
+                        "caption: " + f.program.CaptionPrefix(),
+                        "date order: " + QString::number(static_cast<int>(f.program.DateOrder())),
+                        "options (0 to 12):", "natal positions:"};
+    for (const float value : f.program.Options()) {
+        dump[3] += " " + QString::number(value);
+    }
+    for (const double longitude : f.program.NatalPositions()) {
+        dump[4] += " " + QString::number(longitude);
+    }
+    dump << "page shown:\n" + f.textArea.text;
+    f.program.Forward();
+    dump << QStringLiteral("after Forward, %1 lines on the page; the buffer:")
+                .arg(f.program.Buffer().PageLineCount())
+         << f.program.Buffer().AllLines().join(QStringLiteral("\r\n"));
+    for (const ephem::ChartMoment& moment : f.asked) {
+        dump << "moment asked: " + QString::number(moment.dayNumber + moment.dayFraction, 'f', 6);
+    }
+    return dump.join(QLatin1Char('\n')).replace(f.folder.Path(), QStringLiteral("FOLDER")).toUtf8();
+}
+
+// The natal moment comes from the options, the present one from the clock with the clock zone.
 TEST(Program, StartUpWritesTheFirstPageAndForwardTheNext) {
     ProgramFixture f;
-    f.program.StartUp();
-    EXPECT_TRUE(f.messages.shown.empty());
-    EXPECT_EQ(f.program.CaptionPrefix().toStdString(), "VELMARIS - ");
-    // The natal moment from the options; the present one from the clock, with the clock zone.
-    ASSERT_EQ(f.asked.size(), 2U);
-    EXPECT_EQ(f.asked[0].dayNumber, kNatalDay);
-    EXPECT_NEAR(f.asked[0].dayFraction, (9.75 + 5) / 24, 1e-6);
-    EXPECT_EQ(f.asked[1].dayNumber, kToday);
-    EXPECT_NEAR(f.asked[1].dayFraction, (10.25 - 1) / 24 + 0.5, 1e-6);
-    testing::ExpectGolden(f.textArea.text.toUtf8(), QStringLiteral("session/first-page.txt"));
-    EXPECT_EQ(f.program.Buffer().AllLines(), f.Page());
-
-    const int firstPage = f.program.Buffer().AllLineCount();
-    f.program.Forward();
-    EXPECT_EQ(f.program.Buffer().AllLineCount(), firstPage + f.program.Buffer().PageLineCount());
-    EXPECT_EQ(f.Page().at(5).toStdString(), "     No aspects today.");
+    testing::ExpectGolden(StartUpAndForward(f), QStringLiteral("session/start-up.txt"));
 }
 
 TEST(Program, DayCommandsAndNewDate) {
@@ -92,14 +104,11 @@ TEST(Program, MissingOptionsFileIsRestoredOrReportedAndStartUpGoesOn) {
         if (master) {
             f.folder.Write(QStringLiteral("OPTIONS.MAS"), options);
         }
-        f.program.StartUp();
-        ASSERT_FALSE(f.messages.shown.empty());
-        const QString want =
-            master ? OptionsRestoredText(f.folder.Path()) : OptionsUnreadableText(f.folder.Path());
-        EXPECT_EQ(f.messages.shown[0].text, want);
-        EXPECT_EQ(f.folder.Read(QStringLiteral("OPTIONS.OPT")), master ? options : QByteArray());
-        EXPECT_EQ(f.program.Options()[kOrbOption], master ? 5.0F : 0.0F);
-        EXPECT_EQ(f.program.Buffer().PageLineCount(), master ? 10 : 8);  // the square, or none
+        const QByteArray dump = StartUpAndForward(f);
+        testing::ExpectGolden(
+            dump + "\nOPTIONS.OPT now:\n" + f.folder.Read(QStringLiteral("OPTIONS.OPT")),
+            master ? QStringLiteral("session/options-restored.txt")
+                   : QStringLiteral("session/options-missing.txt"));
     }
 }
 
@@ -112,17 +121,8 @@ TEST(Program, NatalEphemerisErrorIsReportedAndStartUpGoesOn) {
         }
         return ephem::SkyPositions{};
     };
-    f.program.StartUp();
-    ASSERT_EQ(f.messages.shown.size(), 1U);
-    EXPECT_TRUE(f.messages.shown[0].text.startsWith(
-        QStringLiteral("The natal positions cannot be computed")));
-    EXPECT_EQ(f.program.NatalPositions(), ephem::SkyPositions{});
-    EXPECT_EQ(f.program.DateOrder(), DateOrder::DayMonthYear);
-    // The page says why it lists nothing, and says it again on the next day.
-    EXPECT_EQ(f.textArea.text.count(QStringLiteral("\r\n")), 9);
-    EXPECT_TRUE(f.textArea.text.contains(kNoNatalChartLine));
-    f.program.Forward();
-    EXPECT_EQ(f.program.Buffer().AllLines().count(kNoNatalChartLine), 2);
+    // Every page says why it lists no aspects.
+    testing::ExpectGolden(StartUpAndForward(f), QStringLiteral("session/natal-error.txt"));
 }
 
 }  // namespace
