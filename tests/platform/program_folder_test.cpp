@@ -1,71 +1,60 @@
 #include "platform/program_folder.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <algorithm>
+
+#include "support/table.h"
 
 namespace velmaris::platform {
 namespace {
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+// Every folder under the folder as path/ and every file as path=contents, marked where its owner
+// cannot write it, in order, separated by "|".
+QByteArray Tree(const QString& root) {
+    QByteArrayList entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        entries.append(QDir(root).relativeFilePath(file.fileName()).toUtf8());
+        if (QFileInfo(file).isDir()) {
+            entries.last() += '/';
+        } else if (file.open(QIODevice::ReadOnly)) {
+            entries.last() +=
+                (file.permissions() & QFileDevice::WriteOwner ? "=" : " (read-only)=") +
+                file.readAll();
+        }
+    }
+    std::sort(entries.begin(), entries.end());
+    return entries.join('|');
 }
 
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-class ProgramFolderTest : public ::testing::Test {
-  protected:
-    QString Path(const QString& relative) const { return root_.path() + '/' + relative; }
-    QTemporaryDir root_;
-};
-
-TEST_F(ProgramFolderTest, APortableCopyRunsFromItsOwnFolder) {
-    WriteFile(Path("portable/OPTIONS.MAS"), "master");
-    const ProgramFolderChoice choice = ChooseProgramFolder(Path("portable"), Path("home"));
-    EXPECT_EQ(choice.folder, Path("portable"));
-    EXPECT_TRUE(choice.problem.isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(Path("home/velmaris")));
-}
-
-TEST_F(ProgramFolderTest, AnInstalledCopySeedsTheUsersFolderWithoutOverwriting) {
-    WriteFile(Path("usr/share/velmaris/OPTIONS.MAS"), "master");
-    WriteFile(Path("usr/share/velmaris/OPTIONS.OPT"), "installed options");
-    WriteFile(Path("usr/share/velmaris/SUN.TXT"), "sun");
-    ASSERT_TRUE(QDir().mkpath(Path("usr/bin")));
-    WriteFile(Path("home/velmaris/OPTIONS.OPT"), "the user's options");
-
-    const ProgramFolderChoice choice = ChooseProgramFolder(Path("usr/bin"), Path("home"));
-    EXPECT_EQ(choice.folder, Path("home/velmaris"));
-    EXPECT_TRUE(choice.problem.isEmpty());
-    EXPECT_EQ(ReadFile(Path("home/velmaris/OPTIONS.OPT")), "the user's options");
-    EXPECT_EQ(ReadFile(Path("home/velmaris/SUN.TXT")), "sun");
-    EXPECT_EQ(ReadFile(Path("home/velmaris/OPTIONS.MAS")), "master");
-    EXPECT_TRUE(QFileInfo(Path("home/velmaris/SUN.TXT")).permissions() & QFileDevice::WriteOwner);
-    // The installed tree is left as it was.
-    EXPECT_EQ(ReadFile(Path("usr/share/velmaris/OPTIONS.OPT")), "installed options");
-}
-
-TEST_F(ProgramFolderTest, AUserFolderThatCannotBeMadeRunsReadOnlyFromTheInstalledCopy) {
-    WriteFile(Path("usr/share/velmaris/OPTIONS.MAS"), "master");
-    ASSERT_TRUE(QDir().mkpath(Path("usr/bin")));
-    WriteFile(Path("home"), "a file where the data home should be");
-    const ProgramFolderChoice choice = ChooseProgramFolder(Path("usr/bin"), Path("home"));
-    EXPECT_EQ(choice.folder, Path("usr/share/velmaris"));
-    EXPECT_TRUE(choice.problem.contains(QDir::toNativeSeparators(Path("home/velmaris"))))
-        << choice.problem.toStdString();
-}
-
-TEST_F(ProgramFolderTest, WithoutAnyDataTheExecutablesFolderStays) {
-    ASSERT_TRUE(QDir().mkpath(Path("bare")));
-    EXPECT_EQ(ChooseProgramFolder(Path("bare"), Path("home")).folder, Path("bare"));
+TEST(ProgramFolder, ChosenFolderAndTheUsersCopies) {
+    for (const QList<QByteArray>& row :
+         testing::ReadTable(QStringLiteral("platform/program-folders.tsv"), 6)) {
+        SCOPED_TRACE(row[0].toStdString());
+        const QTemporaryDir root;
+        const auto path = [&](const QByteArray& relative) {
+            return root.path() + '/' + QString::fromUtf8(relative);
+        };
+        for (const QByteArray& entry : row[1].split('|')) {
+            const QByteArray name = entry.left(entry.indexOf('='));
+            QDir().mkpath(QFileInfo(path(name)).path());
+            QFile file(path(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
+                        file.write(entry.mid(name.size() + 1)) >= 0);
+            file.setPermissions(QFileDevice::ReadOwner);
+        }
+        const ProgramFolderChoice choice = ChooseProgramFolder(path(row[2]), path("home"));
+        EXPECT_EQ(choice.folder, path(row[3]));
+        EXPECT_EQ(choice.problem,
+                  QString::fromUtf8(row[4]).replace(QStringLiteral("{root}"), root.path()));
+        EXPECT_EQ(Tree(root.path()), row[5]);
+    }
 }
 
 }  // namespace
