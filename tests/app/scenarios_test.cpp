@@ -118,8 +118,11 @@ class Script {
         EXPECT_NE(child, nullptr) << name.toStdString();
         return child;
     }
+    // The text box of a window: Text1 of the main window, txtContent of the others.
     QPlainTextEdit* Content(const QString& window) {
-        return Child<QPlainTextEdit>(Window(window), QStringLiteral("txtContent"));
+        return window == QLatin1String("main")
+                   ? Rig().Text1()
+                   : Child<QPlainTextEdit>(Window(window), QStringLiteral("txtContent"));
     }
 
     // The next modal dialog starts: its fields are noted, filled in as "field=text", and the
@@ -224,9 +227,6 @@ class Script {
                         ? QStringLiteral("the text of ") + args[2]
                         : Escaped(text.toUtf8())};
         }
-        if (what == QLatin1String("shown")) {
-            return {Escaped(rig.Text1()->toPlainText().toUtf8())};
-        }
         if (what == QLatin1String("buffer")) {
             const QString wanted = args.mid(1).join(QLatin1Char(' '));
             return {rig.program->Buffer().AllLines().contains(wanted)
@@ -246,15 +246,12 @@ class Script {
             open.sort();
             return {open.isEmpty() ? QStringLiteral("(none)") : open.join(QLatin1Char(' '))};
         }
-        if (what == QLatin1String("timer")) {
-            const auto* timer = rig.window->findChild<QTimer*>(QStringLiteral("Timer1"));
-            return {QStringLiteral("every %1 ms, %2")
-                        .arg(timer->interval())
-                        .arg(timer->isActive() ? QStringLiteral("running")
-                                               : QStringLiteral("stopped"))};
-        }
         if (what == QLatin1String("caption")) {
-            return {rig.window->windowTitle()};
+            const auto* timer = rig.window->findChild<QTimer*>(QStringLiteral("Timer1"));
+            return {rig.window->windowTitle(),
+                    QStringLiteral("Timer1 every %1 ms%2")
+                        .arg(timer->interval())
+                        .arg(timer->isActive() ? QString() : QStringLiteral(", stopped"))};
         }
         if (what == QLatin1String("window")) {
             QWidget* window = Window(args[1]);
