@@ -1,4 +1,6 @@
 #include "platform/program_folder.h"
+#include "platform/regional_settings.h"
+#include "support/table.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -6,8 +8,6 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-
-#include "support/table.h"
 
 namespace velmaris::platform {
 namespace {
@@ -54,6 +54,20 @@ TEST(ProgramFolder, ChosenFolderAndTheUsersCopies) {
         EXPECT_EQ(choice.problem,
                   QString::fromUtf8(row[4]).replace(QStringLiteral("{root}"), root.path()));
         EXPECT_EQ(Tree(root.path()), row[5]);
+    }
+}
+
+TEST(RegionalSettings, OrdersFromFormatsAndNamedLocales) {
+    for (const QList<QByteArray>& row :
+         testing::ReadTable(QStringLiteral("platform/date-time-orders.tsv"), 3)) {
+        const QString text = QString::fromUtf8(row[1]);
+        const LocaleRegionalSettings locale{QLocale(text)};
+        const QByteArray order =
+            row[0] == "date"   ? QByteArray::number(static_cast<int>(DateOrderFromFormat(text)))
+            : row[0] == "time" ? QByteArray::number(TimeOrderFromFormat(text))
+                               : QByteArray::number(static_cast<int>(locale.DateOrder())) + ' ' +
+                                     QByteArray::number(locale.TimeOrder());
+        EXPECT_EQ(order, row[2]) << row[0].data() << " " << row[1].data();
     }
 }
 

@@ -1,10 +1,16 @@
-#include "report/report_writer.h"
-
+#include "report/interpretation_file.h"
+#include "report/name_tables.h"
+#include "report/page_timing.h"
 #include "report/report_rig.h"
+#include "report/report_writer.h"
+#include "report/separation.h"
 #include "support/golden.h"
 #include "support/table.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <tuple>
 
 namespace velmaris::domain {
 namespace {
@@ -80,6 +86,72 @@ TEST(WriteReport, EphemerisErrorGivesExplainedPage) {
     EXPECT_EQ(f.messages.shown[0].text.toStdString(),
               "The positions of the planets cannot be computed for 12/04/2026. Please choose a "
               "date nearer to the present.");
+}
+
+// The timing line of an aspect: which hit it names, the marks of the page's day, the time of
+// day only for a body whose timing is good to the minute, and the date orders.
+using ephem::Body;
+
+constexpr double kPage = 2461381.0;  // 6 Dec 2026 12:00 UT
+
+TEST(TimingLine, HitsMarksPrecisionAndDateOrders) {
+    for (const QList<QByteArray>& row :
+         testing::ReadTable(QStringLiteral("report/timing-lines.tsv"), 9)) {
+        SCOPED_TRACE(row[8].toStdString());
+        transits::TransitWindow window;
+        window.transit = static_cast<Body>(row[0].toInt());
+        window.enters = kPage + row[1].toDouble();
+        window.leaves = kPage + row[2].toDouble();
+        for (const QByteArray& hit : row[3].split(',')) {
+            if (const QList<QByteArray> parts = hit.split('/'); parts.size() == 3) {
+                window.hits.push_back(
+                    {kPage + parts[0].toDouble(), parts[1].toInt(), parts[2].toInt()});
+            }
+        }
+        const TimingStyle style{static_cast<DateOrder>(row[6].toInt()), row[7].toFloat(),
+                                QLocale(QLocale::English)};
+        EXPECT_EQ(TimingLine(window, kPage, {row[4].toDouble(), row[5] == "1"}, 1.5, style),
+                  kTimingIndent + QString::fromUtf8(row[8]));
+    }
+}
+
+TEST(IsKeyLine, MatchingRule) {
+    for (const QList<QByteArray>& row :
+         testing::ReadTable(QStringLiteral("report/key-lines.tsv"), 2)) {
+        EXPECT_EQ(IsKeyLine(QByteArrayView(row[0]), "SUN Conjunct MOON"), row[1] == "1")
+            << row[0].toStdString();
+    }
+}
+
+TEST(FindInterpretation, SearchRules) {
+    for (const QList<QByteArray>& row :
+         testing::ReadTable(QStringLiteral("report/interpretations.tsv"), 3)) {
+        const std::optional<QStringList> found = FindInterpretation(row[0], "SUN Square MOON");
+        EXPECT_EQ(found ? found->join('|').toStdString() : "(none)", row[1].toStdString())
+            << row[2].toStdString();
+    }
+}
+
+TEST(FindAspect, RangesOrderAndDeviation) {
+    for (const QList<QByteArray>& row :
+         testing::ReadTable(QStringLiteral("report/aspect-ranges.tsv"), 5)) {
+        const Aspect got = FindAspect(row[1].toDouble(), row[2].toFloat());
+        const std::string name(AspectName(got.index));
+        EXPECT_EQ(name.empty() ? "-" : name, row[3].toStdString()) << row[0].toStdString();
+        EXPECT_NEAR(got.deviation, row[4].toDouble(), 1e-9) << row[0].toStdString();
+    }
+}
+
+// The bounds are single-precision: 60 + 5.1 is 65.1 in single precision, and a separation whose
+// single-precision value equals it is inside even where the double is a hair above.
+TEST(FindAspect, BoundsComparedInSinglePrecision) {
+    const float upper = static_cast<float>(60.0 + static_cast<double>(5.1F));
+    const double justAbove = static_cast<double>(upper) + 1e-9;
+    ASSERT_EQ(static_cast<float>(justAbove), upper);
+    EXPECT_EQ(FindAspect(justAbove, 5.1F).index, kSextile);
+    const double clearlyAbove =
+        std::nextafter(static_cast<double>(std::nextafter(upper, 1000.0F)), 1000.0);
+    EXPECT_EQ(FindAspect(clearlyAbove, 5.1F).index, kNoAspect);
 }
 
 }  // namespace
