@@ -3,12 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
+#include <cctype>
 #include <cmath>
 #include <fstream>
+#include <iterator>
 #include <limits>
-#include <sstream>
-#include <string>
 #include <vector>
 
 namespace velmaris::ephem {
@@ -19,32 +18,20 @@ using testing::AngleDiff;
 constexpr const char* kBodyNames[] = {"",       "Sun",    "Mercury", "Venus", "Mars", "Jupiter",
                                       "Saturn", "Uranus", "Neptune", "Pluto", "Moon"};
 
-// Rows of day number, day fraction and the longitudes of slots 1..10. Comments and the column
-// names do not read as numbers and are left out.
-std::vector<std::array<double, 12>> ReadVectors() {
-    std::ifstream in(VELMARIS_TEST_DATA_DIR "/ephemeris-vectors.tsv");
-    std::vector<std::array<double, 12>> rows;
-    for (std::string line; std::getline(in, line);) {
-        std::istringstream fields(line);
-        std::array<double, 12> row{};
-        for (double& value : row) {
-            fields >> value;
-        }
-        if (fields) {
-            rows.push_back(row);
-        }
-    }
-    return rows;
-}
-
 // An independent double-precision implementation of the same theory: agreement to 1e-9 degree
 // at every date shows that every coefficient and convention matches. The dates include day
 // fractions below 0 and above 1, which are used unreduced while Pluto's drift follows the day
 // number alone.
 TEST(ComputePositionsTest, AgreesWithIndependentVectors) {
-    const std::vector<std::array<double, 12>> rows = ReadVectors();
-    ASSERT_EQ(rows.size(), 200u);
-    for (const std::array<double, 12>& row : rows) {
+    std::ifstream in(VELMARIS_TEST_DATA_DIR "/ephemeris-vectors.tsv");
+    // Past the comments and the column names, rows of day number, day fraction and the
+    // longitudes of slots 1..10.
+    while (in && std::isdigit(in.peek()) == 0) {
+        in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    }
+    const std::vector<double> v{std::istream_iterator<double>(in), {}};
+    ASSERT_EQ(v.size(), 200u * 12);
+    for (const double* row = v.data(); row != v.data() + v.size(); row += 12) {
         const SkyPositions got = ComputePositions(MakeChartMoment(row[0], row[1]));
         for (std::size_t slot = 1; slot <= 10; ++slot) {
             EXPECT_NEAR(AngleDiff(got[slot], row[slot + 1]), 0.0, 1e-9)
@@ -56,8 +43,10 @@ TEST(ComputePositionsTest, AgreesWithIndependentVectors) {
 
 // From the year -3000 (JD 625674) to 5000 (JD 3547272) every slot stays within one turn, and
 // the one-body routine gives each body the very longitude of the whole sky, to the last bit.
+// The dates are laid to meet JD 726240.3, where Neptune's correction carries it just below 0,
+// and JD 834946.0, where Uranus's carries it just past 360.
 TEST(ComputePositionsTest, OneTurnAndTheSameValueBodyByBodyFromYearMinus3000To5000) {
-    for (double day = 625674.3; day <= 3547272; day += 997.3) {
+    for (double day = 626510.3; day <= 3547272; day += 997.3) {
         const ChartMoment moment = MakeChartMoment(std::floor(day), day - std::floor(day));
         const SkyPositions sky = ComputePositions(moment);
         ASSERT_EQ(sky[0], 0.0) << day;
@@ -70,11 +59,9 @@ TEST(ComputePositionsTest, OneTurnAndTheSameValueBodyByBodyFromYearMinus3000To50
 }
 
 TEST(ComputePositionsTest, AbsurdDatesAreReportedNotReturnedAsNumbers) {
-    constexpr double kInf = std::numeric_limits<double>::infinity();
-    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
     // infinite day, NaN fraction, a billion years on and back
     constexpr double kCases[][2] = {
-        {kInf, 0.5}, {2451545, kNaN}, {2451545 + 3.6525e11, 0.5}, {2451545 - 3.6525e11, 0.5}};
+        {INFINITY, 0.5}, {2451545, NAN}, {2451545 + 3.6525e11, 0.5}, {2451545 - 3.6525e11, 0.5}};
     for (const auto& [dayNumber, dayFraction] : kCases) {
         SCOPED_TRACE(::testing::Message() << dayNumber << " + " << dayFraction);
         EXPECT_THROW((void)ComputePositions(MakeChartMoment(dayNumber, dayFraction)),

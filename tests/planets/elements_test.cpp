@@ -25,9 +25,8 @@ TEST(EvaluateOuterElementsTest, EarthMeanAnomalyIsShiftedByHalfATurn) {
     const OuterElements earth = EvaluateOuterElements(kEarthOrbit, Centuries1900{0.0});
     EXPECT_NEAR(earth.elements.meanAnomalyDeg, 358.475828, 1e-9);
     for (double t = -30; t <= 30; t += 0.37) {  // in [180, 540) at any date
-        const double m =
-            EvaluateOuterElements(kEarthOrbit, Centuries1900{t}).elements.meanAnomalyDeg;
-        ASSERT_TRUE(m >= 180.0 && m < 540.0) << t << ": " << m;
+        const OrbitElements at = EvaluateOuterElements(kEarthOrbit, Centuries1900{t}).elements;
+        ASSERT_TRUE(at.meanAnomalyDeg >= 180.0 && at.meanAnomalyDeg < 540.0) << t;
     }
 }
 
