@@ -5,6 +5,8 @@
 #include "pictures/timeline.h"
 #include "pictures/wheel.h"
 
+#include <QStringList>
+
 namespace velmaris::pictures::samples {
 
 inline QDateTime Utc(int y, int m, int d, int h = 0, int min = 0, int s = 0) {
@@ -34,18 +36,16 @@ inline WheelInput CrowdedWheel() {
 
 // A year with `rowsPerBody` rows for each of the ten bodies, windows spaced through it.
 inline TimelineInput YearTimeline(int rowsPerBody = 3, int windowsPerRow = 4) {
-    static const char* kBodies[] = {"SUN",    "MERCURY", "VENUS",   "MARS",  "JUPITER",
-                                    "SATURN", "URANUS",  "NEPTUNE", "PLUTO", "MOON"};
-    static const char* kAspects[] = {"Conjunct", "Square", "Trine", "Sextile", "Opposite"};
-    static const char* kNatal[] = {"SUN", "MOON", "VENUS", "MARS", "SATURN"};
+    const QStringList bodies =
+        QStringLiteral("SUN MERCURY VENUS MARS JUPITER SATURN URANUS NEPTUNE PLUTO MOON")
+            .split(' ');
+    const QStringList aspects = QStringLiteral("Conjunct Square Trine Sextile Opposite").split(' ');
+    const QStringList natal = QStringLiteral("SUN MOON VENUS MARS SATURN").split(' ');
     TimelineInput in{{}, Utc(2025, 1, 1), Utc(2026, 1, 1), Utc(2025, 5, 17, 12)};
     int seed = 7;
     for (int b = 0; b < 10; ++b) {
         for (int r = 0; r < rowsPerBody; ++r) {
-            TimelineRow row{QString::fromLatin1(kBodies[b]),
-                            QString::fromLatin1(kAspects[(b + r) % 5]),
-                            QString::fromLatin1(kNatal[(2 * b + r) % 5]),
-                            {}};
+            TimelineRow row{bodies[b], aspects[(b + r) % 5], natal[(2 * b + r) % 5], {}};
             for (int w = 0; w < windowsPerRow; ++w) {
                 seed = (seed * 1103 + 12345) % 32749;
                 const qint64 start = -10 * 86400 +

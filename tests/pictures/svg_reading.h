@@ -42,9 +42,7 @@ inline std::vector<SvgGroup> ReadSvgGroups(const QByteArray& svg, QString* error
             for (const auto& a : xml.attributes()) {
                 element.attributes.insert(a.name().toString(), a.value().toString());
             }
-        } else if (xml.isCharacters() && !xml.isWhitespace() && inGroup &&
-                   !groups.back().children.empty()) {
-            groups.back().children.back().text += xml.text();
+            element.text = xml.readElementText(QXmlStreamReader::SkipChildElements);
         } else if (xml.isEndElement() && xml.name() == QLatin1String("g")) {
             inGroup = false;
         }
