@@ -20,9 +20,8 @@ namespace {
 
 TEST(DesktopTest, TheIconIsDrawnAtTheSizesDesktopsAskFor) {
     EnsureApplication();
-    const QIcon icon = app::ProgramIcon();
     for (const int size : {16, 48, 256}) {
-        const QImage image = icon.pixmap(size, size).toImage();
+        const QImage image = app::ProgramIcon().pixmap(size, size).toImage();
         ASSERT_EQ(image.width(), size);
         // Something is drawn: the middle of the icon is not transparent.
         EXPECT_GT(qAlpha(image.pixel(size / 2, size / 2)), 0) << size;

@@ -1,10 +1,7 @@
-// Faults around the windows: a program folder that is read-only or full, and a staging file
-// that is gone or unreadable when the review window loads.
-// Each is told in a message; no file the user had is lost or cut short.
-#include "app/print_review_window.h"
+// A program folder that is read-only or full: each write is told in a message, and no file the
+// user had is lost or cut short. (A staging file that cannot be read: print_review_test.cpp.)
 #include "app/start_up.h"
 #include "app_fixture.h"
-#include "session/output_commands.h"
 #include "support/golden.h"
 #include "support/output_fakes.h"
 #include "support/scratch_mount.h"
@@ -13,7 +10,6 @@
 
 #include <QDialog>
 #include <QMap>
-#include <QPointer>
 #include <QPushButton>
 
 namespace velmaris::testing {
@@ -69,14 +65,12 @@ TEST(UnwritableFolder, EveryWriteSaysSoAndNothingIsLost) {
         EXPECT_EQ(rig.window->findChild<QDialog*>(QStringLiteral("PrntFile")), nullptr);
         // Save over an old report.
         ScriptedFileDialog dialog;
-        RecordingPrinter recording;
         dialog.nextAnswer = rig.folder.FilePath(QStringLiteral("SAVED.TXT"));
-        session::OutputCommands(*rig.program, rig.messages, dialog, recording).Save();
+        session::OutputCommands(*rig.program, rig.messages, dialog, *rig.printer).Save();
         // A print-out to a new PDF file, without a printer.
-        platform::QtPrinter printer(rig.folder.Path());
-        printer.SetPdfOutput(rig.folder.FilePath(QStringLiteral("PRINT.PDF")));
-        const platform::PrintOutcome printed =
-            printer.Print({QStringLiteral("DejaVu Sans Mono"), 12, {{QStringLiteral("a line")}}});
+        rig.printer->SetPdfOutput(rig.folder.FilePath(QStringLiteral("PRINT.PDF")));
+        const platform::PrintOutcome printed = rig.printer->Print(
+            {QStringLiteral("DejaVu Sans Mono"), 12, {{QStringLiteral("a line")}}});
         EXPECT_FALSE(printed.printed);
         // Exit: the settings cannot be written; the program ends all the same.
         rig.Action("mnuFileExit")->trigger();
@@ -90,36 +84,6 @@ TEST(UnwritableFolder, EveryWriteSaysSoAndNothingIsLost) {
         EXPECT_EQ(Snapshot(rig.folder), before);
     }
     ExpectGolden(told.toUtf8(), QStringLiteral("app/unwritable-folder.txt"));
-}
-
-TEST(PrintReviewLoad, StagingFileGoneOrUnreadableIsToldAndTheWindowStillWorks) {
-    for (const bool folderInItsPlace : {false, true}) {
-        SCOPED_TRACE(folderInItsPlace ? "a folder in its place" : "missing");
-        StartedApp rig;
-        ScriptedFileDialog dialog;
-        RecordingPrinter printer;
-        session::OutputCommands output(*rig.program, rig.messages, dialog, printer);
-        ASSERT_TRUE(output.StagePage());
-        const QString path = output.StagingFilePath();
-        ASSERT_TRUE(QFile::remove(path));
-        ASSERT_TRUE(!folderInItsPlace || QDir().mkdir(path));
-        rig.messages.shown.clear();
-
-        QPointer<app::PrintReviewWindow> window = new app::PrintReviewWindow(output);
-        window->LoadStagedText();
-        EXPECT_EQ(rig.Shown(), "Warning!|Exclamation|The file to print, " +
-                                   QDir::toNativeSeparators(path).toStdString() +
-                                   ", could not be read.");
-        EXPECT_TRUE(window->findChild<QPlainTextEdit*>(QStringLiteral("txtContent"))
-                        ->toPlainText()
-                        .isEmpty());
-        EXPECT_FALSE(window->LongLineFlag());
-        window->show();
-        window->findChild<QPushButton*>(QStringLiteral("btnCancel"))->click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(window.isNull());
-        EXPECT_TRUE(printer.jobs.empty());
-    }
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The Transit Listing window: the table of a period, sorting by moment, the paragraph of the
-// selected row, and an export that is the command line's listing byte for byte.
+// selected row, an export that is the command line's listing byte for byte, and refusals.
 #include "app/listing_window.h"
 #include "app/listing_command.h"
 #include "app_fixture.h"
@@ -30,7 +30,7 @@ struct ListingRig : StartedApp {
     app::TransitListingWindow listing;
 };
 
-TEST(TransitListingWindow, TableSortingSelectionAndExport) {
+TEST(TransitListingWindow, TableSortingSelectionExportAndRefusals) {
     ListingRig rig;
     ASSERT_TRUE(rig.listing.ListPeriod(QDate(2027, 1, 1), QDate(2027, 3, 31)));
     const int rows = rig.Model()->rowCount();
@@ -65,12 +65,8 @@ TEST(TransitListingWindow, TableSortingSelectionAndExport) {
     EXPECT_TRUE(rig.listing.Export(rig.folder.FilePath(QStringLiteral("listing.ics"))));
     EXPECT_TRUE(rig.folder.Read(QStringLiteral("listing.ics")).startsWith("BEGIN:VCALENDAR"));
     EXPECT_TRUE(rig.messages.shown.empty());
-}
 
-TEST(TransitListingWindow, RefusalsAreToldAndTheTableStays) {
-    ListingRig rig;
-    ASSERT_TRUE(rig.listing.ListPeriod(QDate(2027, 1, 1), QDate(2027, 1, 31)));
-    const int rows = rig.Model()->rowCount();
+    // Refusals are told, and the table stays.
     EXPECT_FALSE(rig.listing.ListPeriod(QDate(2027, 2, 1), QDate(2027, 1, 1)));
     EXPECT_FALSE(rig.listing.Export(rig.folder.FilePath(QStringLiteral("listing.txt"))));
     EXPECT_FALSE(rig.listing.Export(rig.folder.FilePath(QStringLiteral("gone/listing.csv"))));

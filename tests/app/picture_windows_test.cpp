@@ -59,11 +59,11 @@ TEST(PictureWindowsTest, TimelineSelectsAndMovesThePage) {
         {QStringLiteral("data-natal"), QStringLiteral("URANUS")}};
     QRectF saturnBar;
     for (const pictures::Group& group : timeline->View()->Picture().groups) {
-        const bool saturn = std::ranges::all_of(saturnSquare, [&group](const auto& attribute) {
-            return std::ranges::count(group.attributes, attribute) == 1;
-        });
         for (const pictures::Shape& shape : group.shapes) {
-            if (saturn && shape.kind == pictures::Shape::Kind::Rect) {
+            if (shape.kind == pictures::Shape::Kind::Rect &&
+                std::ranges::all_of(saturnSquare, [&group](const auto& attribute) {
+                    return std::ranges::count(group.attributes, attribute) == 1;
+                })) {
                 saturnBar = shape.rect;
             }
         }
@@ -94,9 +94,7 @@ TEST(PictureWindowsTest, RefusedPeriodsAndFilesAreTold) {
                  QStringLiteral("app/timeline-refusals.txt"));
 
     EXPECT_TRUE(timeline->SavePicture(app.folder.FilePath(QStringLiteral("timeline.svg"))));
-    QFile svg(app.folder.FilePath(QStringLiteral("timeline.svg")));
-    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(svg.readAll().contains("data-enters="));
+    EXPECT_TRUE(app.folder.Read(QStringLiteral("timeline.svg")).contains("data-enters="));
 }
 
 }  // namespace

@@ -7,19 +7,15 @@
 #include <gtest/gtest.h>
 
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QFileInfo>
-#include <QPlainTextEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QThread>
 
 #include "app_fixture.h"
-#include "platform/qt/qt_printer.h"
-#include "session/output_commands.h"
 #include "support/golden.h"
-#include "support/output_fakes.h"
 
 namespace velmaris::app {
 namespace {
@@ -27,7 +23,7 @@ namespace {
 struct PdfFacts {
     QString text;  // the words, separated by blanks
     int pages = 0;
-    double medianWordHeight = 0;  // points; close to the size of a fixed-pitch font
+    double wordHeight = 0;  // points, of the last word; close to the size of a fixed-pitch font
 };
 
 // The pages and words of a PDF file, from the boxes pdftotext finds around its words.
@@ -41,16 +37,24 @@ PdfFacts Inspect(const QString& pdf) {
     PdfFacts facts;
     facts.pages = static_cast<int>(boxes.count(QStringLiteral("<page ")));
     QStringList words;
-    QList<double> heights;
     for (auto it = kWord.globalMatch(boxes); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
-        heights.append(m.captured(2).toDouble() - m.captured(1).toDouble());
+        facts.wordHeight = m.captured(2).toDouble() - m.captured(1).toDouble();
         words.append(m.captured(3));
     }
-    std::sort(heights.begin(), heights.end());
     facts.text = words.join(QLatin1Char(' '));
-    facts.medianWordHeight = heights.isEmpty() ? 0 : heights[heights.size() / 2];
     return facts;
+}
+
+QPlainTextEdit* Box(const PrintReviewWindow* review) {
+    return review->findChild<QPlainTextEdit*>(QStringLiteral("txtContent"));
+}
+
+// Shows the review window and presses a button of it.
+void Press(PrintReviewWindow* review, const char* button) {
+    review->show();
+    review->findChild<QPushButton*>(QLatin1String(button))->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // Options of tests/data/app/print-review-options.opt: 3 lines per printed page, lines of up to
@@ -69,8 +73,8 @@ struct PrintRig : testing::AppRig {
         for (const QString& line : lines) {
             program->Buffer().AppendBufferLine(line);
         }
-        EXPECT_TRUE(output.StagePage());
-        auto* review = new PrintReviewWindow(output);
+        EXPECT_TRUE(output->StagePage());
+        auto* review = new PrintReviewWindow(*output);
         review->LoadStagedText();
         return review;
     }
@@ -78,24 +82,18 @@ struct PrintRig : testing::AppRig {
     // Opens the review window on the lines, types, and presses a button.
     void Review(const QStringList& lines, const QString& typed, const char* button) {
         PrintReviewWindow* review = Open(lines);
-        review->findChild<QPlainTextEdit*>(QStringLiteral("txtContent"))->appendPlainText(typed);
-        review->show();
-        review->findChild<QPushButton*>(QLatin1String(button))->click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Box(review)->appendPlainText(typed);
+        Press(review, button);
     }
 
     // Prints to a PDF file of the rig's folder and returns what it holds.
     PdfFacts PrintToPdf(const QStringList& lines, const QString& typed) {
         const QString pdf = folder.FilePath(QStringLiteral("out.pdf"));
         QFile::remove(pdf);
-        printer.SetPdfOutput(pdf);
+        printer->SetPdfOutput(pdf);
         Review(lines, typed, "btnPrint");
         return Inspect(pdf);
     }
-
-    testing::ScriptedFileDialog dialog;
-    platform::QtPrinter printer{folder.Path()};
-    session::OutputCommands output{*program, messages, dialog, printer};
 };
 
 // The print-out holds every line and the typed one, in the size of 12 points.
@@ -104,7 +102,7 @@ void ExpectPrintOut(const PdfFacts& facts, int pages, const QString& lastLine,
     EXPECT_EQ(facts.pages, pages);
     EXPECT_TRUE(facts.text.contains(lastLine)) << facts.text.toStdString();
     EXPECT_TRUE(facts.text.contains(typed)) << facts.text.toStdString();
-    EXPECT_NEAR(facts.medianWordHeight, 12.0, 4.0);
+    EXPECT_NEAR(facts.wordHeight, 12.0, 4.0);
 }
 
 QStringList Lines(int count, int width) {
@@ -120,15 +118,14 @@ TEST(PrintReviewWindowTest, ShowsTheStagedLinesAndCancelPrintsNothing) {
     const std::unique_ptr<PrintReviewWindow> window(
         rig.Open({QStringLiteral("first"), QString(21, QLatin1Char('x'))}));
     EXPECT_TRUE(window->LongLineFlag());  // 21 characters, one more than option 12
-    const auto* box = window->findChild<QPlainTextEdit*>(QStringLiteral("txtContent"));
-    EXPECT_FALSE(box->isReadOnly());
-    EXPECT_EQ(box->toPlainText(),
+    EXPECT_FALSE(Box(window.get())->isReadOnly());
+    EXPECT_EQ(Box(window.get())->toPlainText(),
               QStringLiteral("first\n") + QString(21, QLatin1Char('x')) + QLatin1Char('\n'));
     // Unedited, the text goes back exactly as it was staged.
     EXPECT_EQ(window->EditedText().toUtf8(), rig.folder.Read(QStringLiteral("PRNTFILE.XXX")));
 
     const QString pdf = rig.folder.FilePath(QStringLiteral("cancelled.pdf"));
-    rig.printer.SetPdfOutput(pdf);
+    rig.printer->SetPdfOutput(pdf);
     rig.Review({QStringLiteral("first")}, QStringLiteral("typed"), "btnCancel");
     EXPECT_FALSE(QFileInfo::exists(pdf));
     EXPECT_FALSE(rig.folder.Read(QStringLiteral("PRNTFILE.XXX")).contains("typed"));
@@ -148,7 +145,26 @@ TEST(PrintToPdfTest, PagesSizeAndEditsOfThePrintOut) {
     EXPECT_TRUE(rig.folder.Read(QStringLiteral("PRNTFILE.XXX")).contains("typed before printing"));
 
     const PdfFacts longer = rig.PrintToPdf(Lines(2, 21), {});  // one character more: 10 points
-    EXPECT_NEAR(longer.medianWordHeight / edited.medianWordHeight, 10.0 / 12.0, 0.08);
+    EXPECT_NEAR(longer.wordHeight / edited.wordHeight, 10.0 / 12.0, 0.08);
+}
+
+// The staging file is gone, or a folder stands in its place, when the window loads it.
+TEST(PrintReviewLoad, StagingFileGoneOrUnreadableIsToldAndTheWindowStillWorks) {
+    for (const bool folderInItsPlace : {false, true}) {
+        SCOPED_TRACE(folderInItsPlace ? "a folder in its place" : "missing");
+        PrintRig rig;
+        ASSERT_TRUE(rig.output->StagePage());
+        const QString path = rig.output->StagingFilePath();
+        ASSERT_TRUE(QFile::remove(path) && (!folderInItsPlace || QDir().mkdir(path)));
+        QPointer<PrintReviewWindow> window = new PrintReviewWindow(*rig.output);
+        window->LoadStagedText();
+        EXPECT_EQ(rig.Shown(), "Warning!|Exclamation|The file to print, " +
+                                   QDir::toNativeSeparators(path).toStdString() +
+                                   ", could not be read.");
+        EXPECT_TRUE(Box(window)->toPlainText().isEmpty());
+        Press(window, "btnCancel");
+        EXPECT_TRUE(window.isNull());
+    }
 }
 
 // Through the print system: CUPS with a PDF queue as the default printer.
@@ -158,26 +174,24 @@ TEST(PrintThroughCupsTest, ThePdfThatArrivesHoldsThePrintOut) {
         GTEST_SKIP() << "no CUPS PDF queue set up (VELMARIS_PRINT_PDF_DIR)";
     }
     const auto pdfs = [&arrivals] {
-        return QDir(arrivals).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+        return QDir(arrivals).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files);
     };
-    const QStringList before = pdfs();
+    const QFileInfoList before = pdfs();
     PrintRig rig;
     rig.Review(Lines(5, 8), QStringLiteral("through the print system"), "btnPrint");
     EXPECT_TRUE(rig.messages.shown.empty()) << "printed to a file instead of the printer";
 
-    QString arrived;
+    QFileInfoList arrived;
     for (const QDeadlineTimer deadline(60000); arrived.isEmpty() && !deadline.hasExpired();) {
         QThread::msleep(250);
-        for (const QString& path : pdfs()) {
-            if (!before.contains(path) && QFileInfo(QDir(arrivals).filePath(path)).size() > 0) {
-                arrived = QDir(arrivals).filePath(path);
-            }
-        }
+        arrived = pdfs();
+        arrived.removeIf(
+            [&before](const QFileInfo& pdf) { return before.contains(pdf) || pdf.size() == 0; });
     }
     ASSERT_FALSE(arrived.isEmpty()) << "no PDF arrived in " << arrivals.toStdString();
     QThread::msleep(500);  // let the queue finish writing it
     // 5 lines and 3 more as above, 3 per page.
-    ExpectPrintOut(Inspect(arrived), 3, QStringLiteral("L0000005"),
+    ExpectPrintOut(Inspect(arrived.first().filePath()), 3, QStringLiteral("L0000005"),
                    QStringLiteral("through the print system"));
 }
 
