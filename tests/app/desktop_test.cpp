@@ -1,23 +1,30 @@
-// How the program behaves on the desktop: its icon, a second start, the folder it works in.
 #include "app/program_icon.h"
+#include "app/start_up.h"
 #include "app_fixture.h"
 #include "help/help_topic.h"
 #include "platform/program_folder.h"
 #include "platform/qt/running_copy.h"
+#include "support/fakes.h"
 #include "support/golden.h"
 #include "support/table.h"
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
+#include <array>
+#include <csignal>
 #include <filesystem>
+#include <optional>
 
 namespace velmaris::testing {
 namespace {
 
+// How the program behaves on the desktop: its icon, a second start, the folder it works in.
 TEST(DesktopTest, TheIconIsDrawnAtTheSizesDesktopsAskFor) {
     EnsureApplication();
     for (const int size : {16, 48, 256}) {
@@ -96,6 +103,127 @@ TEST(DesktopTest, ProgramFolderItemNamesTheFolders) {
         QStringLiteral("\n---\n") + domain::ProgramFolderText(installed, installed);
     ExpectGolden(QString(told).replace(app.folder.Path(), QStringLiteral("FOLDER")).toUtf8(),
                  QStringLiteral("app/program-folder.txt"));
+}
+
+// What a start does about the lock of its program folder, for each state the lock can be in.
+// The cases are in tests/data/app/lock-decisions.tsv.
+TEST(DecideSingleCopy, EachLockStateAndAnswer) {
+    const QMap<app::LockDecision, QByteArray> decisions = {
+        {app::LockDecision::Run, "run"},
+        {app::LockDecision::Stop, "stop"},
+        {app::LockDecision::StopAndRaiseOther, "stop and raise the other copy"}};
+    for (const QList<QByteArray>& row : ReadTable(QStringLiteral("app/lock-decisions.tsv"), 5)) {
+        SCOPED_TRACE(row[0].toStdString());
+        DataFolder folder;
+        std::optional<platform::SingleCopyLock> running;
+        if (row[0] == "a copy here") {
+            running.emplace(folder.Path());
+            ASSERT_EQ(running->TryAcquire(), platform::LockOutcome::Acquired);
+        } else if (row[0].startsWith("another computer")) {
+            // As a copy on another computer leaves it: process number, program, host.
+            folder.Write(QStringLiteral("VELMARIS.LCK"), "4242\nvelmaris\nfar-away-host\n");
+        }
+        RecordingMessages messages;
+        messages.answer = row[1] == "yes";
+        platform::SingleCopyLock lock(folder.Path());
+        EXPECT_EQ(
+            decisions.value(app::DecideSingleCopy(lock, messages, folder.Path())).toStdString(),
+            row[2].toStdString());
+        QStringList said;
+        for (const ShownMessage& shown : messages.shown) {
+            said << shown.text;
+        }
+        EXPECT_EQ(said.join('|').replace(folder.Path(), QStringLiteral("FOLDER")).toStdString(),
+                  row[3].toStdString());
+        // Who holds the lock afterwards: this process, or still the copy that ran before.
+        const QByteArray owner = folder.Read(QStringLiteral("VELMARIS.LCK"));
+        const bool ours = owner.contains(QSysInfo::machineHostName().toUtf8()) &&
+                          owner.startsWith(QByteArray::number(QCoreApplication::applicationPid()));
+        EXPECT_EQ(ours ? "this process" : "not this process", row[4].toStdString());
+    }
+}
+
+// The single-copy lock across real processes. Each copy is the helper program, which takes the
+// same SingleCopyLock as VELMARIS in the folder it is given, when the test says "go".
+// Bound on one step of a copy, so that a broken copy fails the test instead of hanging it.
+constexpr int kStepMs = 30000;
+
+// One copy of the program, started and ready; it tries the lock when told to go.
+class Copy {
+  public:
+    explicit Copy(const QString& folder) {
+        process_.start(QStringLiteral(VELMARIS_SINGLE_COPY_HELPER), {folder});
+        EXPECT_EQ(NextLine(), QStringLiteral("ready"));
+    }
+    ~Copy() {
+        process_.kill();
+        process_.waitForFinished(kStepMs);
+    }
+
+    // The next line the copy prints, or nothing when it ends first.
+    QString NextLine() {
+        while (!process_.canReadLine() && process_.waitForReadyRead(kStepMs)) {
+        }
+        return QString::fromLatin1(process_.readLine()).trimmed();
+    }
+    void Go() {
+        process_.write("go\n");
+        process_.waitForBytesWritten(kStepMs);
+    }
+    // Told to try: its answer.
+    QString Try() {
+        Go();
+        return NextLine();
+    }
+    // Ends the copy with the signal, or normally with 0.
+    void End(int signal) {
+        if (signal == 0) {
+            process_.closeWriteChannel();
+        } else {
+            ASSERT_EQ(::kill(static_cast<pid_t>(process_.processId()), signal), 0);
+        }
+        EXPECT_TRUE(process_.waitForFinished(kStepMs));
+        EXPECT_EQ(process_.exitStatus(), signal == 0 ? QProcess::NormalExit : QProcess::CrashExit);
+    }
+
+  private:
+    QProcess process_;
+};
+
+// Each round: a copy takes the lock, its lock file is made old, a second copy is refused, the
+// first is killed with SIGKILL, ended by SIGTERM or ended normally (0), and then two copies
+// start at the same instant, over the lock the dead copy left or in a folder without one:
+// exactly one of them runs.
+TEST(SingleCopyProcesses, AnOldLockCountsButACopyThatDiedLeavesNoneThatBlocksTheNextStart) {
+    EnsureApplication();
+    for (int round = 0; round < 30; ++round) {
+        const int signal = std::array{SIGKILL, SIGTERM, 0}[round % 3];
+        SCOPED_TRACE(::testing::Message() << "signal " << signal << ", round " << round);
+        DataFolder folder;
+        const QString lockPath = folder.FilePath(QStringLiteral("VELMARIS.LCK"));
+        {
+            Copy first(folder.Path());
+            ASSERT_EQ(first.Try(), QStringLiteral("acquired"));
+            // Age alone never makes the lock stale: back-date the lock file by a day.
+            QFile lock(lockPath);
+            ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTimeUtc().addDays(-1),
+                                         QFileDevice::FileModificationTime));
+            lock.close();
+            Copy second(folder.Path());
+            EXPECT_EQ(second.Try(), QStringLiteral("refused"));
+            first.End(signal);
+            // Only a copy that ended normally removed its lock file.
+            EXPECT_EQ(QFile::exists(lockPath), signal != 0);
+        }
+        Copy a(folder.Path());
+        Copy b(folder.Path());
+        a.Go();
+        b.Go();
+        QStringList answers = {a.NextLine(), b.NextLine()};
+        answers.sort();
+        EXPECT_EQ(answers.join(' ').toStdString(), "acquired refused");
+    }
 }
 
 }  // namespace
