@@ -1,3 +1,5 @@
+// The program on the desktop: its icon, the folder it works in, a second start and the
+// single-copy lock, decided at start-up and held across real processes.
 #include "app/program_icon.h"
 #include "app/start_up.h"
 #include "app_fixture.h"

@@ -1,3 +1,5 @@
+// Faults around the program: a program folder that is read-only or full, a staging file
+// that is gone, and every hostile kind of file in place of each file the program uses.
 #include "app/start_up.h"
 #include "app_fixture.h"
 #include "platform/qt/single_copy_lock.h"
