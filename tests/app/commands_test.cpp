@@ -1,4 +1,5 @@
-#include "app/app_fixture.h"
+// The commands without a window: the program started from a shell, what each command refuses,
+// the report page, the transit listing and the pictures written to files.
 #include "app/listing_command.h"
 #include "app/picture_command.h"
 #include "app/report_command.h"
@@ -20,11 +21,6 @@
 namespace velmaris::testing {
 namespace {
 
-// The commands without a window: the program started from a shell without a display (what
-// needs none must work, what it does not understand says so with status 2, and output that
-// cannot reach standard output is a failure, never status 0: tests/data/app/command-line.tsv);
-// what each command refuses (tests/data/app/refusals.tsv: status, message, nothing written);
-// the report page as the window shows it; the transit listing of the reference period.
 // ---- The program as started from a shell ----
 
 TEST(CommandLineTest, AnswersWithoutADisplay) {

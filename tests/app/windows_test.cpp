@@ -1,6 +1,5 @@
 // The windows: the main window's menus and caption, the New Date dialog, the options editor's
 // keys, the picture windows and the transit listing window.
-#include "app/app_fixture.h"
 #include "app/caption.h"
 #include "app/listing_command.h"
 #include "app/listing_window.h"
