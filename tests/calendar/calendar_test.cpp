@@ -69,12 +69,9 @@ TEST(DayNumbers, AgreeWithQtOnEveryGregorianDayOfTheYears1To3000) {
         const GregorianDate got = GregorianDateFromDayNumber(static_cast<double>(jd));
         const double back = jd < 2299161 ? static_cast<double>(jd)
                                          : DayNumberFromDate(want.year(), want.month(), want.day());
-        if (got.year != want.year() || got.month != want.month() || got.day != want.day() ||
-            back != static_cast<double>(jd)) {
-            FAIL() << "day " << jd << " want " << want.toString(Qt::ISODate).toStdString()
-                   << " got " << got.year << "-" << got.month << "-" << got.day << " and back "
-                   << back;
-        }
+        ASSERT_TRUE(QDate(got.year, got.month, got.day) == want && back == static_cast<double>(jd))
+            << "day " << jd << " got " << got.year << "-" << got.month << "-" << got.day
+            << " and back " << back;
     }
 }
 

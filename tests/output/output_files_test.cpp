@@ -24,11 +24,10 @@ QStringList Numbered(int count) {
 }
 
 TEST(ProposedSaveFileNameTest, FollowsTheDateOrder) {
-    const char* const want[] = {"12042026.TXT", "04122026.TXT", "20261204.TXT"};
     for (const int order : {0, 1, 2}) {
-        SCOPED_TRACE(order);
         EXPECT_EQ(ProposedSaveFileName(2026, 12, 4, static_cast<DateOrder>(order)),
-                  QString::fromLatin1(want[order]));
+                  QStringList({"12042026.TXT", "04122026.TXT", "20261204.TXT"})[order])
+            << order;
     }
 }
 
@@ -48,8 +47,7 @@ TEST(WriteFileAtomicallyTest, ReplacesWholeFilesAndNeverADevice) {
 
     const io::WriteResult noFolder =
         io::WriteFileAtomically(folder.FilePath(QStringLiteral("no/OUT.TXT")), "x");
-    EXPECT_FALSE(noFolder.ok);
-    EXPECT_FALSE(noFolder.error.isEmpty());
+    EXPECT_FALSE(noFolder.ok || noFolder.error.isEmpty());
     // Renaming over a device as root would replace it: /dev/full must stay a device and fail.
     EXPECT_FALSE(io::WriteFileAtomically(QStringLiteral("/dev/full"), QByteArray(1 << 16, 'y')).ok);
     EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());

@@ -8,11 +8,7 @@
 #include "support/fakes.h"
 #include "support/golden.h"
 
-#include <QDir>
-#include <QFile>
-
 #include <initializer_list>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>

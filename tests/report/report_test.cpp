@@ -25,13 +25,12 @@ TEST(FormatLongitude, DegreeSignMinutes) {
         EXPECT_EQ(FormatLongitude(row[0].toDouble()).toStdString(), row[1].toStdString());
     }
     // Every sign boundary and every whole degree within a sign gives its own degree, never 30.
-    const char* codes[] = {"ARI", "TAU", "GEM", "CAN", "LEO", "VIR",
-                           "LIB", "SCO", "SAG", "CPR", "AQU", "PIS"};
+    const QString codes = QStringLiteral("ARITAUGEMCANLEOVIRLIBSCOSAGCPRAQUPIS");
     for (int d = 0; d < 360; ++d) {
-        const QString want = QStringLiteral("%1 %2 00")
-                                 .arg(d % 30, 2, 10, QLatin1Char('0'))
-                                 .arg(QLatin1String(codes[d / 30]));
-        ASSERT_EQ(FormatLongitude(d), want) << d;
+        ASSERT_EQ(FormatLongitude(d), QStringLiteral("%1 %2 00")
+                                          .arg(d % 30, 2, 10, QLatin1Char('0'))
+                                          .arg(codes.mid(d / 30 * 3, 3)))
+            << d;
     }
 }
 
@@ -47,7 +46,6 @@ TEST(WriteReport, GoldenPageWithAspects) {
     f.Write();
     ASSERT_TRUE(testing::ShowPage(f.buffer, f.textArea));
     testing::ExpectGolden(f.textArea.text.toUtf8(), QStringLiteral("report/page-aspects.txt"));
-    EXPECT_EQ(f.buffer.AllLines(), f.buffer.PageLines());
     EXPECT_TRUE(f.messages.shown.empty());
 }
 
@@ -78,14 +76,11 @@ TEST(WriteReport, EphemerisErrorGivesExplainedPage) {
         throw ephem::EphemerisError("orbit is no longer an ellipse");
     };
     f.Write();
-    testing::ExpectGolden(f.buffer.PageText().toUtf8(),
+    // The page, then the one message told.
+    testing::ExpectGolden(f.buffer.PageText().toUtf8() + testing::Told(f.messages).c_str(),
                           QStringLiteral("report/page-no-positions.txt"));
     EXPECT_EQ(f.state.skyPositions, Positions({{1, 5.0}}));
     EXPECT_EQ(f.state.nextReportDay, kToday + 1);
-    ASSERT_EQ(f.messages.shown.size(), 1U);
-    EXPECT_EQ(f.messages.shown[0].text.toStdString(),
-              "The positions of the planets cannot be computed for 12/04/2026. Please choose a "
-              "date nearer to the present.");
 }
 
 // The timing line of an aspect: which hit it names, the marks of the page's day, the time of

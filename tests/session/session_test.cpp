@@ -32,7 +32,6 @@ struct ProgramFixture : testing::ProgramRig {
         };
         folder.Write(QStringLiteral("SUN.TXT"), "SUN Square MOON\r\nTension.\r\n");
     }
-    [[nodiscard]] std::string DateLine() const { return Page().at(3).toStdString(); }
 };
 
 // What start-up told (FOLDER for the program's folder) and kept, and the page it showed; then,
@@ -86,7 +85,7 @@ TEST(Program, DayCommandsAndNewDate) {
                                                   : f.program.NewDate();
             }
         }
-        EXPECT_EQ(f.DateLine(), "     " + row[1].toStdString() + " at 10:15 PM");
+        EXPECT_EQ(f.Page().at(3).toStdString(), "     " + row[1].toStdString() + " at 10:15 PM");
         EXPECT_EQ(f.program.NextReportDay() - kToday, row[2].toDouble());
         const NewDateFields fields = f.program.NewDateStartFields();
         EXPECT_EQ(QStringList({fields.month, fields.day, fields.year}).join('/').toStdString(),
@@ -128,8 +127,6 @@ TEST(Program, NatalEphemerisErrorIsReportedAndStartUpGoesOn) {
     // Every page says why it lists no aspects.
     testing::ExpectGolden(StartUpAndForward(f), QStringLiteral("session/natal-error.txt"));
 }
-
-using namespace domain;
 
 // Orb 2, a natal chart, clock zone 0, 3 lines per printed page, 4 per saved page, lines of
 // up to 10 characters at the larger size; dates day first.
@@ -211,11 +208,10 @@ TEST(OutputCommands, CancelIsQuietAndEveryFailureIsTold) {
         } else {
             outcome = f.commands.PrintStagedText(QStringLiteral("x"), false) ? "yes" : "no";
         }
-        const QString told = QString::fromStdString(testing::Told(f.messages));
-        EXPECT_EQ(
-            outcome + " " + std::to_string(f.printer.jobs.size()) + ": " +
-                QString(told).replace(f.folder.Path(), QStringLiteral("FOLDER")).toStdString(),
-            row[3].toStdString());
+        QString told = QString::fromStdString(testing::Told(f.messages));
+        told.replace(f.folder.Path(), QStringLiteral("FOLDER"));
+        EXPECT_EQ(outcome + " " + std::to_string(f.printer.jobs.size()) + ": " + told.toStdString(),
+                  row[3].toStdString());
     }
 }
 
