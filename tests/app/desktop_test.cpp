@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 
 #include <array>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <optional>
@@ -55,8 +56,7 @@ TEST(DesktopTest, ASecondStartRaisesTheCopyOfItsFolder) {
 // The folder of the executable's real path must be UTF-8 text:
 // tests/data/app/executable-folders.tsv.
 TEST(DesktopTest, TheExecutablesFolderMustBeText) {
-    for (const QList<QByteArray>& row :
-         ReadTable(QStringLiteral("app/executable-folders.tsv"), 2)) {
+    for (const auto& row : ReadTable(QStringLiteral("app/executable-folders.tsv"), 2)) {
         const std::optional<QString> folder = platform::FolderOfExecutable(row[0]);
         EXPECT_EQ(folder.value_or(QStringLiteral("(none)")).toStdString(), row[1].toStdString())
             << row[0].toStdString();
@@ -172,11 +172,6 @@ class Copy {
         process_.write("go\n");
         process_.waitForBytesWritten(kStepMs);
     }
-    // Told to try: its answer.
-    QString Try() {
-        Go();
-        return NextLine();
-    }
     // Ends the copy with the signal, or normally with 0.
     void End(int signal) {
         if (signal == 0) {
@@ -205,15 +200,15 @@ TEST(SingleCopyProcesses, AnOldLockCountsButACopyThatDiedLeavesNoneThatBlocksThe
         const QString lockPath = folder.FilePath(QStringLiteral("VELMARIS.LCK"));
         {
             Copy first(folder.Path());
-            ASSERT_EQ(first.Try(), QStringLiteral("acquired"));
+            first.Go();
+            ASSERT_EQ(first.NextLine(), QStringLiteral("acquired"));
             // Age alone never makes the lock stale: back-date the lock file by a day.
-            QFile lock(lockPath);
-            ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
-            ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTimeUtc().addDays(-1),
-                                         QFileDevice::FileModificationTime));
-            lock.close();
+            std::filesystem::last_write_time(
+                lockPath.toStdString(),
+                std::filesystem::file_time_type::clock::now() - std::chrono::hours(24));
             Copy second(folder.Path());
-            EXPECT_EQ(second.Try(), QStringLiteral("refused"));
+            second.Go();
+            EXPECT_EQ(second.NextLine(), QStringLiteral("refused"));
             first.End(signal);
             // Only a copy that ended normally removed its lock file.
             EXPECT_EQ(QFile::exists(lockPath), signal != 0);

@@ -105,7 +105,6 @@ TEST(UnwritableFolder, EveryWriteSaysSoAndNothingIsLost) {
 // earlier run is.
 void Make(const QByteArray& kind, const QString& path, bool forWriting) {
     QFile::remove(path);
-    QDir(path).removeRecursively();
     // Kinds that are no regular file. A device never ends when read, and is always full when
     // written.
     const QMap<QByteArray, std::function<bool()>> irregular = {

@@ -36,13 +36,11 @@ PdfFacts Inspect(const QString& pdf) {
         QStringLiteral(R"re(yMin="([0-9.]+)" xMax="[0-9.]+" yMax="([0-9.]+)">([^<]*)<)re"));
     PdfFacts facts;
     facts.pages = static_cast<int>(boxes.count(QStringLiteral("<page ")));
-    QStringList words;
     for (auto it = kWord.globalMatch(boxes); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
         facts.wordHeight = m.captured(2).toDouble() - m.captured(1).toDouble();
-        words.append(m.captured(3));
+        facts.text += m.captured(3) + QLatin1Char(' ');
     }
-    facts.text = words.join(QLatin1Char(' '));
     return facts;
 }
 
@@ -67,11 +65,13 @@ struct PrintRig : testing::AppRig {
         messages.shown.clear();
     }
 
-    // Stages the lines as a page and opens the review window on them.
-    PrintReviewWindow* Open(const QStringList& lines) {
+    // Stages a page of `count` lines L1, L2, ..., the last padded with zeros to `width`
+    // characters, and opens the review window on it.
+    PrintReviewWindow* Open(int count, int width) {
         program->Buffer().ClearDataBuffer();
-        for (const QString& line : lines) {
-            program->Buffer().AppendBufferLine(line);
+        for (int i = 1; i <= count; ++i) {
+            program->Buffer().AppendBufferLine(
+                QStringLiteral("L%1").arg(i, i == count ? width - 1 : 0, 10, QLatin1Char('0')));
         }
         EXPECT_TRUE(output->StagePage());
         auto* review = new PrintReviewWindow(*output);
@@ -79,19 +79,20 @@ struct PrintRig : testing::AppRig {
         return review;
     }
 
-    // Opens the review window on the lines, types, and presses a button.
-    void Review(const QStringList& lines, const QString& typed, const char* button) {
-        PrintReviewWindow* review = Open(lines);
+    // Opens the review window on such a page, types, and presses a button.
+    void Review(int count, int width, const QString& typed, const char* button) {
+        PrintReviewWindow* review = Open(count, width);
         Box(review)->appendPlainText(typed);
         Press(review, button);
     }
 
-    // Prints to a PDF file of the rig's folder and returns what it holds.
-    PdfFacts PrintToPdf(const QStringList& lines, const QString& typed) {
+    // Prints, or not, to out.pdf of the rig's folder and returns what that holds.
+    PdfFacts PrintToPdf(int count, int width, const QString& typed,
+                        const char* button = "btnPrint") {
         const QString pdf = folder.FilePath(QStringLiteral("out.pdf"));
         QFile::remove(pdf);
         printer->SetPdfOutput(pdf);
-        Review(lines, typed, "btnPrint");
+        Review(count, width, typed, button);
         return Inspect(pdf);
     }
 };
@@ -100,34 +101,23 @@ struct PrintRig : testing::AppRig {
 void ExpectPrintOut(const PdfFacts& facts, int pages, const QString& lastLine,
                     const QString& typed) {
     EXPECT_EQ(facts.pages, pages);
-    EXPECT_TRUE(facts.text.contains(lastLine)) << facts.text.toStdString();
-    EXPECT_TRUE(facts.text.contains(typed)) << facts.text.toStdString();
+    EXPECT_TRUE(facts.text.contains(lastLine) && facts.text.contains(typed))
+        << facts.text.toStdString();
     EXPECT_NEAR(facts.wordHeight, 12.0, 4.0);
-}
-
-QStringList Lines(int count, int width) {
-    QStringList lines;
-    for (int i = 1; i <= count; ++i) {
-        lines.append(QStringLiteral("L%1").arg(i, width - 1, 10, QLatin1Char('0')));
-    }
-    return lines;
 }
 
 TEST(PrintReviewWindowTest, ShowsTheStagedLinesAndCancelPrintsNothing) {
     PrintRig rig;
-    const std::unique_ptr<PrintReviewWindow> window(
-        rig.Open({QStringLiteral("first"), QString(21, QLatin1Char('x'))}));
-    EXPECT_TRUE(window->LongLineFlag());  // 21 characters, one more than option 12
+    const std::unique_ptr<PrintReviewWindow> window(rig.Open(2, 21));
+    // The last line has 21 characters, one more than option 12.
+    EXPECT_TRUE(window->LongLineFlag());
     EXPECT_FALSE(Box(window.get())->isReadOnly());
-    EXPECT_EQ(Box(window.get())->toPlainText(),
-              QStringLiteral("first\n") + QString(21, QLatin1Char('x')) + QLatin1Char('\n'));
+    EXPECT_EQ(Box(window.get())->toPlainText(), QStringLiteral("L1\nL00000000000000000002\n"));
     // Unedited, the text goes back exactly as it was staged.
     EXPECT_EQ(window->EditedText().toUtf8(), rig.folder.Read(QStringLiteral("PRNTFILE.XXX")));
 
-    const QString pdf = rig.folder.FilePath(QStringLiteral("cancelled.pdf"));
-    rig.printer->SetPdfOutput(pdf);
-    rig.Review({QStringLiteral("first")}, QStringLiteral("typed"), "btnCancel");
-    EXPECT_FALSE(QFileInfo::exists(pdf));
+    rig.PrintToPdf(1, 5, QStringLiteral("typed"), "btnCancel");
+    EXPECT_FALSE(QFileInfo::exists(rig.folder.FilePath(QStringLiteral("out.pdf"))));
     EXPECT_FALSE(rig.folder.Read(QStringLiteral("PRNTFILE.XXX")).contains("typed"));
 }
 
@@ -135,7 +125,7 @@ TEST(PrintToPdfTest, PagesSizeAndEditsOfThePrintOut) {
     PrintRig rig;
     // 7 lines, the empty staged slot, the typed line and the empty line the write-back adds:
     // 10 lines at 3 per page.
-    const PdfFacts edited = rig.PrintToPdf(Lines(7, 20), QStringLiteral("typed before printing"));
+    const PdfFacts edited = rig.PrintToPdf(7, 20, QStringLiteral("typed before printing"));
     if (edited.pages == 0) {
         GTEST_SKIP() << "poppler-utils are not installed";
     }
@@ -144,7 +134,7 @@ TEST(PrintToPdfTest, PagesSizeAndEditsOfThePrintOut) {
                    QStringLiteral("typed before printing"));
     EXPECT_TRUE(rig.folder.Read(QStringLiteral("PRNTFILE.XXX")).contains("typed before printing"));
 
-    const PdfFacts longer = rig.PrintToPdf(Lines(2, 21), {});  // one character more: 10 points
+    const PdfFacts longer = rig.PrintToPdf(2, 21, {});  // one character more: 10 points
     EXPECT_NEAR(longer.wordHeight / edited.wordHeight, 10.0 / 12.0, 0.08);
 }
 
@@ -178,7 +168,7 @@ TEST(PrintThroughCupsTest, ThePdfThatArrivesHoldsThePrintOut) {
     };
     const QFileInfoList before = pdfs();
     PrintRig rig;
-    rig.Review(Lines(5, 8), QStringLiteral("through the print system"), "btnPrint");
+    rig.Review(5, 8, QStringLiteral("through the print system"), "btnPrint");
     EXPECT_TRUE(rig.messages.shown.empty()) << "printed to a file instead of the printer";
 
     QFileInfoList arrived;

@@ -103,9 +103,8 @@ TEST(WheelMarkers, CrowdedGlyphsDoNotOverlapAndLeadersPointAtTheTruePlace) {
         // Every text of a marker, degree and minute included, is boxed.
         for (std::size_t s = 2; s < g.shapes.size(); ++s) {
             const Shape& t = g.shapes[s];
-            const double w = TextWidth(list.fontFamily, t.fontSize, t.text);
-            const double h = t.fontSize * 0.8;
-            const QRectF box(t.p1.x() - w / 2.0, t.p1.y() - h / 2.0, w, h);
+            QRectF box(0.0, 0.0, TextWidth(list.fontFamily, t.fontSize, t.text), t.fontSize * 0.8);
+            box.moveCenter(t.p1);
             for (const auto& [other, seen] : boxes) {
                 EXPECT_TRUE(other == markers || !seen.intersects(box))
                     << "markers " << other << " and " << markers;

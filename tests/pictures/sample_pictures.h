@@ -42,17 +42,16 @@ inline TimelineInput YearTimeline(int rowsPerBody = 3, int windowsPerRow = 4) {
     const QStringList aspects = QStringLiteral("Conjunct Square Trine Sextile Opposite").split(' ');
     const QStringList natal = QStringLiteral("SUN MOON VENUS MARS SATURN").split(' ');
     TimelineInput in{{}, Utc(2025, 1, 1), Utc(2026, 1, 1), Utc(2025, 5, 17, 12)};
+    constexpr qint64 kDay = 86400;  // seconds
     int seed = 7;
     for (int b = 0; b < 10; ++b) {
         for (int r = 0; r < rowsPerBody; ++r) {
             TimelineRow row{bodies[b], aspects[(b + r) % 5], natal[(2 * b + r) % 5], {}};
             for (int w = 0; w < windowsPerRow; ++w) {
                 seed = (seed * 1103 + 12345) % 32749;
-                const qint64 start = -10 * 86400 +
-                                     static_cast<qint64>(w) * (365 / windowsPerRow) * 86400 +
-                                     static_cast<qint64>(seed % 40) * 86400 + seed;
+                const qint64 start = (w * (365 / windowsPerRow) + seed % 40 - 10) * kDay + seed;
                 const qint64 days = b == 9 ? 0 : b >= 5 ? 280 / windowsPerRow : 6;
-                const qint64 length = days * 86400 + 30000 + static_cast<qint64>(seed) * 2;
+                const qint64 length = days * kDay + 30000 + seed * 2;
                 TimelineWindow win{in.from.addSecs(start), in.from.addSecs(start + length), {}};
                 const int passes = b >= 5 && b < 9 ? 3 : 1;
                 for (int k = 1; k <= passes; ++k) {
