@@ -6,7 +6,6 @@
 #include "app_fixture.h"
 #include "pictures/svg_reading.h"
 #include "report/page_timing.h"
-#include "support/golden.h"
 #include "support/table.h"
 
 #include <gtest/gtest.h>

@@ -7,7 +7,6 @@
 #include "platform/program_folder.h"
 #include "platform/qt/running_copy.h"
 #include "support/fakes.h"
-#include "support/golden.h"
 #include "support/table.h"
 
 #include <gtest/gtest.h>

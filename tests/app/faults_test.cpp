@@ -4,7 +4,6 @@
 #include "app_fixture.h"
 #include "platform/qt/single_copy_lock.h"
 #include "support/bad_bytes.h"
-#include "support/golden.h"
 #include "support/output_fakes.h"
 #include "support/scratch_mount.h"
 #include "support/table.h"

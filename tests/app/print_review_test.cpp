@@ -15,7 +15,7 @@
 #include <QThread>
 
 #include "app_fixture.h"
-#include "support/golden.h"
+#include "support/table.h"
 
 namespace velmaris::app {
 namespace {

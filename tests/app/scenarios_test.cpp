@@ -4,7 +4,6 @@
 // file as run, with the observed "= " lines, must equal the file as written (on a difference
 // it is written beside the test as scenarios.txt.actual).
 #include "app_fixture.h"
-#include "support/golden.h"
 #include "support/table.h"
 
 #include <gtest/gtest.h>

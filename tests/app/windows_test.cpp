@@ -10,7 +10,7 @@
 #include "app/text_font.h"
 #include "app_fixture.h"
 #include "pictures/svg_reading.h"
-#include "support/golden.h"
+#include "support/table.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,6 @@
 #include "listing/listing_period.h"
 #include "listing/listing_rig.h"
 #include "listing/listing_search.h"
-#include "support/golden.h"
 #include "support/table.h"
 
 #include <gtest/gtest.h>

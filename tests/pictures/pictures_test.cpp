@@ -5,7 +5,6 @@
 #include "pictures/timeline.h"
 #include "pictures/wheel.h"
 #include "support/angle_diff.h"
-#include "support/golden.h"
 #include "support/table.h"
 
 #include <QImage>

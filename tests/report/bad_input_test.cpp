@@ -2,7 +2,6 @@
 // help topic is written. None may crash, hang or flood the user with messages.
 #include "report/report_rig.h"
 #include "support/bad_bytes.h"
-#include "support/golden.h"
 #include "support/table.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 #include "support/buffer_rig.h"
 #include "support/data_files.h"
 #include "support/fakes.h"
-#include "support/golden.h"
+#include "support/table.h"
 
 #include <initializer_list>
 #include <string>

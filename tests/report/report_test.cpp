@@ -4,7 +4,6 @@
 #include "report/report_rig.h"
 #include "report/report_writer.h"
 #include "report/separation.h"
-#include "support/golden.h"
 #include "support/table.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,6 @@
 #include "report/report_rig.h"
 #include "session/output_commands.h"
 #include "session/program.h"
-#include "support/golden.h"
 #include "support/output_fakes.h"
 #include "support/table.h"
 
