@@ -44,7 +44,7 @@ TEST(WriteReport, GoldenPageWithAspects) {
                    QByteArray("\r\n").repeated(10) + "PLUTO Conjunct MOON\r\nHidden.\r\n");
     f.Write();
     ASSERT_TRUE(testing::ShowPage(f.buffer, f.textArea));
-    testing::ExpectGolden(f.textArea.text.toUtf8(), QStringLiteral("report/page-aspects.txt"));
+    testing::ExpectGolden(f.textArea.text.toUtf8(), QStringLiteral("report/page-two-transits.txt"));
     EXPECT_TRUE(f.messages.shown.empty());
 }
 
@@ -53,7 +53,7 @@ TEST(WriteReport, GoldenPageWithoutAspects) {
     f.settings.dateOrder = DateOrder::DayMonthYear;
     f.Write();
     testing::ExpectGolden(f.buffer.PageText().toUtf8(),
-                          QStringLiteral("report/page-no-aspects.txt"));
+                          QStringLiteral("report/page-quiet-day.txt"));
     EXPECT_EQ(f.state.dateText.toStdString(), "04/12/2026");
     EXPECT_TRUE(f.messages.shown.empty());  // missing files are passed over quietly
 }
@@ -128,7 +128,7 @@ TEST(FindInterpretation, SearchRules) {
 
 TEST(FindAspect, RangesOrderAndDeviation) {
     for (const QList<QByteArray>& row :
-         testing::ReadTable(QStringLiteral("report/aspect-ranges.tsv"), 5)) {
+         testing::ReadTable(QStringLiteral("report/separation-ranges.tsv"), 5)) {
         const Aspect got = FindAspect(row[1].toDouble(), row[2].toFloat());
         const std::string name(AspectName(got.index));
         EXPECT_EQ(name.empty() ? "-" : name, row[3].toStdString()) << row[0].toStdString();
