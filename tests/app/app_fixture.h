@@ -107,17 +107,6 @@ struct AppRig {
     }
     // The date line of the page.
     [[nodiscard]] QString DateLine() const { return program->Buffer().PageLines().value(3); }
-    // The messages shown so far, one "title|style|text" line each.
-    [[nodiscard]] std::string Shown() const {
-        QStringList lines;
-        for (const ShownMessage& m : messages.shown) {
-            const char* style = m.style == platform::MessageStyle::Information   ? "Information"
-                                : m.style == platform::MessageStyle::Exclamation ? "Exclamation"
-                                                                                 : "Critical";
-            lines << m.title + QLatin1Char('|') + QLatin1String(style) + QLatin1Char('|') + m.text;
-        }
-        return lines.join(QLatin1Char('\n')).toStdString();
-    }
 
     DataFolder folder;
     FixedClock clock{TestMoment()};

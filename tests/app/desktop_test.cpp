@@ -99,7 +99,7 @@ TEST(DesktopTest, ProgramFolderItemNamesTheFolders) {
     app.Action("mnuHelpFolder")->trigger();
     const QString installed = QStringLiteral("/usr/share/velmaris");
     const QString told =
-        QString::fromStdString(app.Shown()) + QStringLiteral("\n---\n") +
+        QString::fromStdString(app.messages.Lines()) + QStringLiteral("\n---\n") +
         domain::ProgramFolderText(QStringLiteral("/home/u/.local/share/velmaris"), installed) +
         QStringLiteral("\n---\n") + domain::ProgramFolderText(installed, installed);
     ExpectGolden(QString(told).replace(app.folder.Path(), QStringLiteral("FOLDER")).toUtf8(),
@@ -130,11 +130,9 @@ TEST(DecideSingleCopy, EachLockStateAndAnswer) {
         EXPECT_EQ(
             decisions.value(app::DecideSingleCopy(lock, messages, folder.Path())).toStdString(),
             row[2].toStdString());
-        QStringList said;
-        for (const ShownMessage& shown : messages.shown) {
-            said << shown.text;
-        }
-        EXPECT_EQ(said.join('|').replace(folder.Path(), QStringLiteral("FOLDER")).toStdString(),
+        EXPECT_EQ(QString::fromStdString(messages.Texts(QLatin1Char('|')))
+                      .replace(folder.Path(), QStringLiteral("FOLDER"))
+                      .toStdString(),
                   row[3].toStdString());
         // Who holds the lock afterwards: this process, or still the copy that ran before.
         const QByteArray owner = folder.Read(QStringLiteral("VELMARIS.LCK"));

@@ -86,9 +86,9 @@ TEST(UnwritableFolder, EveryWriteSaysSoAndNothingIsLost) {
         rig.Action("mnuFileExit")->trigger();
         EXPECT_FALSE(rig.window->isVisible());
 
-        told +=
-            QString::fromStdString((readOnly ? "# read-only\n" : "# full disk\n") + rig.Shown()) +
-            QStringLiteral("\nprint-out: ") + printed.error + QLatin1Char('\n');
+        told += QString::fromStdString((readOnly ? "# read-only\n" : "# full disk\n") +
+                                       rig.messages.Lines()) +
+                QStringLiteral("\nprint-out: ") + printed.error + QLatin1Char('\n');
         told.replace(rig.folder.Path(), QStringLiteral("FOLDER"));
         // Old files whole, no temporary file, lock file or cut-off PDF left behind.
         EXPECT_EQ(Snapshot(rig.folder), before);

@@ -148,9 +148,9 @@ TEST(PrintReviewLoad, StagingFileGoneOrUnreadableIsToldAndTheWindowStillWorks) {
         ASSERT_TRUE(QFile::remove(path) && (!folderInItsPlace || QDir().mkdir(path)));
         QPointer<PrintReviewWindow> window = new PrintReviewWindow(*rig.output);
         window->LoadStagedText();
-        EXPECT_EQ(rig.Shown(), "Warning!|Exclamation|The file to print, " +
-                                   QDir::toNativeSeparators(path).toStdString() +
-                                   ", could not be read.");
+        EXPECT_EQ(rig.messages.Lines(), "Warning!|Exclamation|The file to print, " +
+                                            QDir::toNativeSeparators(path).toStdString() +
+                                            ", could not be read.");
         EXPECT_TRUE(Box(window)->toPlainText().isEmpty());
         Press(window, "btnCancel");
         EXPECT_TRUE(window.isNull());

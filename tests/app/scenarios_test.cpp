@@ -280,7 +280,8 @@ class Script {
             return std::exchange(dialogLog_, {});
         }
         if (what == QLatin1String("messages")) {
-            QStringList shown = QString::fromStdString(rig.Shown()).split(QLatin1Char('\n'));
+            QStringList shown =
+                QString::fromStdString(rig.messages.Lines()).split(QLatin1Char('\n'));
             rig.messages.shown.clear();
             return shown == QStringList{QString()} ? QStringList{QStringLiteral("(none)")} : shown;
         }

@@ -257,7 +257,7 @@ TEST(PictureWindowsTest, RefusedPeriodsAndFilesAreTold) {
     EXPECT_FALSE(timeline->SavePicture(app.folder.FilePath(QStringLiteral("timeline.pdf"))));
     EXPECT_FALSE(QFile::exists(app.folder.FilePath(QStringLiteral("timeline.pdf"))));
     EXPECT_FALSE(timeline->SavePicture(app.folder.FilePath(QStringLiteral("no/such/t.svg"))));
-    ExpectGolden(QString::fromStdString(app.Shown())
+    ExpectGolden(QString::fromStdString(app.messages.Lines())
                      .replace(app.folder.Path(), QStringLiteral("FOLDER"))
                      .toUtf8(),
                  QStringLiteral("app/timeline-refusals.txt"));
@@ -325,7 +325,7 @@ TEST(TransitListingWindow, TableSortingSelectionExportAndRefusals) {
     EXPECT_FALSE(rig.listing.ListPeriod(QDate(2027, 2, 1), QDate(2027, 1, 1)));
     EXPECT_FALSE(rig.listing.Export(rig.folder.FilePath(QStringLiteral("listing.txt"))));
     EXPECT_FALSE(rig.listing.Export(rig.folder.FilePath(QStringLiteral("gone/listing.csv"))));
-    ExpectGolden(QString::fromStdString(rig.Shown())
+    ExpectGolden(QString::fromStdString(rig.messages.Lines())
                      .replace(rig.folder.Path(), QStringLiteral("FOLDER"))
                      .toUtf8(),
                  QStringLiteral("app/listing-refusals.txt"));

@@ -37,7 +37,7 @@ TEST(HelpTopic, ShownAsAPageOrNotAtAll) {
         const bool shown = c[1] != "(not shown)";
         EXPECT_EQ(testing::ShowTopic(f.folder.Path(), kHints, f.buffer, f.textArea, f.messages),
                   shown);
-        EXPECT_EQ(testing::Told(f.messages), c[2].toStdString());
+        EXPECT_EQ(f.messages.Texts(), c[2].toStdString());
         if (c[1] == "(binary)") {
             // Shown as lines, none holding a line end.
             EXPECT_GT(f.buffer.PageLineCount(), 100);

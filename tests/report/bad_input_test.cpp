@@ -42,7 +42,7 @@ TEST(BadDataFiles, InterpretationFile) {
         EXPECT_EQ(paragraph ? paragraph->join(QLatin1Char('|')).toUtf8() : "(none)",
                   row[2].replace("(1 MB)", longLine));
         EXPECT_EQ(f.buffer.PageLines().contains(kNoAspectsLine), !paragraph.has_value());
-        EXPECT_EQ(testing::Told(f.messages), row[3].toStdString());
+        EXPECT_EQ(f.messages.Texts(), row[3].toStdString());
         EXPECT_EQ(f.state.nextReportDay, kToday + 1);
     }
 }

@@ -29,15 +29,6 @@ inline QByteArray OptionsText(int line = 0, const QByteArray& text = {}) {
     return lines.join('\n');
 }
 
-// The texts of the messages shown, one a line.
-inline std::string Told(const RecordingMessages& messages) {
-    QStringList texts;
-    for (const ShownMessage& shown : messages.shown) {
-        texts.append(shown.text);
-    }
-    return texts.join(QLatin1Char('\n')).toStdString();
-}
-
 inline ephem::SkyPositions Positions(std::initializer_list<std::pair<int, double>> entries) {
     ephem::SkyPositions positions{};
     for (const auto& [slot, longitude] : entries) {

@@ -76,7 +76,7 @@ TEST(WriteReport, EphemerisErrorGivesExplainedPage) {
     };
     f.Write();
     // The page, then the one message told.
-    testing::ExpectGolden(f.buffer.PageText().toUtf8() + testing::Told(f.messages).c_str(),
+    testing::ExpectGolden(f.buffer.PageText().toUtf8() + f.messages.Texts().c_str(),
                           QStringLiteral("report/page-no-positions.txt"));
     EXPECT_EQ(f.state.skyPositions, Positions({{1, 5.0}}));
     EXPECT_EQ(f.state.nextReportDay, kToday + 1);

@@ -12,7 +12,6 @@ namespace {
 using namespace domain;
 using testing::kToday;
 using testing::Put;
-using testing::Told;
 
 void ExpectSensiblePage(const Program& program) {
     const QStringList& page = program.Buffer().PageLines();
@@ -58,7 +57,7 @@ void ExpectStartUps(const QString& table) {
             read << QString::number(f.program.Options()[i]);
         }
         EXPECT_EQ(read.join(QLatin1Char(' ')).toStdString(), row[2].toStdString());
-        EXPECT_EQ(Told(f.messages), row[3].toStdString());
+        EXPECT_EQ(f.messages.Texts(), row[3].toStdString());
         EXPECT_EQ(StartUpOutcome(f.program), row[4].toStdString());
         ExpectSensiblePage(f.program);
         EXPECT_EQ(f.program.NextReportDay(), kToday + 1);
@@ -97,7 +96,7 @@ TEST(FarDates, TheEndsOfTheNewDateRangeAndBeyond) {
             want += *command == 'F' ? 1 : -1;
         }
         EXPECT_EQ(f.program.Buffer().AllLines().count(kNoPositionsLine),
-                  QString::fromStdString(Told(f.messages))
+                  QString::fromStdString(f.messages.Texts())
                       .count(QStringLiteral("The positions of the planets cannot be computed")));
     }
 }

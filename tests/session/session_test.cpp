@@ -38,7 +38,7 @@ struct ProgramFixture : testing::ProgramRig {
 // numbers).
 QByteArray StartUpAndForward(ProgramFixture& f) {
     f.program.StartUp();
-    QStringList dump = {"told: " + QString::fromStdString(testing::Told(f.messages)),
+    QStringList dump = {"told: " + QString::fromStdString(f.messages.Texts()),
                         "caption: " + f.program.CaptionPrefix(),
                         "date order: " + QString::number(static_cast<int>(f.program.DateOrder())),
                         "options (0 to 12):", "natal positions:"};
@@ -89,7 +89,7 @@ TEST(Program, DayCommandsAndNewDate) {
         const NewDateFields fields = f.program.NewDateStartFields();
         EXPECT_EQ(QStringList({fields.month, fields.day, fields.year}).join('/').toStdString(),
                   row[3].toStdString());
-        const std::string told = testing::Told(f.messages);
+        const std::string told = f.messages.Texts();
         EXPECT_EQ(told.substr(0, told.find('\n')), row[4].toStdString());
         EXPECT_TRUE(f.textArea.text.startsWith(QStringLiteral("\r\n                    TRANS")));
     }
@@ -153,7 +153,7 @@ TEST_F(OutputCommandsTest, SaveWritesTheWholeBufferUnderTheChosenName) {
               QStringList({"04122026.TXT", folder.Path(), "TXT"}));  // day/month/year order
     EXPECT_EQ(folder.Read(QStringLiteral("OUT.TXT")),
               SavedBufferBytes(program.Buffer().AllLines(), 4));
-    EXPECT_EQ(testing::Told(messages), "");
+    EXPECT_EQ(messages.Texts(), "");
 }
 
 TEST_F(OutputCommandsTest, AfterClearAllDataOnlyThePageCanBePrinted) {
@@ -165,7 +165,7 @@ TEST_F(OutputCommandsTest, AfterClearAllDataOnlyThePageCanBePrinted) {
     commands.Save();
     EXPECT_FALSE(commands.StageData());
     EXPECT_TRUE(dialog.requests.empty());
-    EXPECT_EQ(testing::Told(messages), "No data to write to file.\nNo data to print.");
+    EXPECT_EQ(messages.Texts(), "No data to write to file.\nNo data to print.");
     // The page on screen is still there to print, with the empty slot after it.
     ASSERT_TRUE(commands.StagePage());
     EXPECT_EQ(folder.Read(QStringLiteral("PRNTFILE.XXX")), QByteArray("a\r\nb\r\n\r\n"));
@@ -207,7 +207,7 @@ TEST(OutputCommands, CancelIsQuietAndEveryFailureIsTold) {
         } else {
             outcome = f.commands.PrintStagedText(QStringLiteral("x"), false) ? "yes" : "no";
         }
-        QString told = QString::fromStdString(testing::Told(f.messages));
+        QString told = QString::fromStdString(f.messages.Texts());
         told.replace(f.folder.Path(), QStringLiteral("FOLDER"));
         EXPECT_EQ(outcome + " " + std::to_string(f.printer.jobs.size()) + ": " + told.toStdString(),
                   row[3].toStdString());

@@ -11,8 +11,10 @@
 #include <QFile>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
+#include <string>
 #include <vector>
 
 namespace velmaris::testing {
@@ -68,6 +70,25 @@ class RecordingMessages final : public platform::MessageBoxes {
             count += message.text == text ? 1 : 0;
         }
         return count;
+    }
+    // The texts shown, one after the other.
+    [[nodiscard]] std::string Texts(QChar separator = QLatin1Char('\n')) const {
+        QStringList texts;
+        for (const ShownMessage& message : shown) {
+            texts << message.text;
+        }
+        return texts.join(separator).toStdString();
+    }
+    // The messages shown, one "title|style|text" line each.
+    [[nodiscard]] std::string Lines() const {
+        QStringList lines;
+        for (const ShownMessage& m : shown) {
+            const char* style = m.style == platform::MessageStyle::Information   ? "Information"
+                                : m.style == platform::MessageStyle::Exclamation ? "Exclamation"
+                                                                                 : "Critical";
+            lines << m.title + QLatin1Char('|') + QLatin1String(style) + QLatin1Char('|') + m.text;
+        }
+        return lines.join(QLatin1Char('\n')).toStdString();
     }
     std::vector<ShownMessage> shown;
     bool answer = false;  // to every question
